@@ -1,0 +1,12 @@
+#include <ostream>
+
+#include "commands.h"
+
+namespace zovrek::cli {
+
+int runScience(const Args&, Streams io) {
+    io.err << "zovrek-tape: this command is not built yet\n";
+    return kUsage;
+}
+
+}  // namespace zovrek::cli
