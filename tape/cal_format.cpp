@@ -1,0 +1,216 @@
+#include "cal_format.h"
+
+#include <algorithm>
+#include <array>
+#include <istream>
+#include <ostream>
+
+namespace zovrek {
+namespace {
+
+constexpr unsigned char kLongerLength = 0xFF;
+constexpr std::uint16_t kWideMarker = 0xFFFE;
+constexpr std::uint16_t kLongestLength = 0xFFFF;
+
+// Streams are read in pieces of this size so that a false length costs no memory.
+constexpr std::size_t kReadChunk = std::size_t{1} << 20;
+
+class MemorySource {
+public:
+    explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
+
+    bool read(unsigned char* dst, std::size_t n) {
+        if (bytes_.size() - pos_ < n) return false;
+        std::copy_n(bytes_.data() + pos_, n, reinterpret_cast<char*>(dst));
+        pos_ += n;
+        return true;
+    }
+    /// Appends `n` bytes to `out`; on a short file `got` tells how many there were.
+    bool readInto(std::string& out, std::uint64_t n, std::uint64_t& got) {
+        const std::size_t left = bytes_.size() - pos_;
+        if (left < n) {
+            got = left;
+            return false;
+        }
+        out.append(bytes_.substr(pos_, static_cast<std::size_t>(n)));
+        pos_ += static_cast<std::size_t>(n);
+        got = n;
+        return true;
+    }
+    bool atEnd() const { return pos_ == bytes_.size(); }
+
+private:
+    std::string_view bytes_;
+    std::size_t pos_ = 0;
+};
+
+class StreamSource {
+public:
+    explicit StreamSource(std::istream& in) : in_(in) {}
+
+    bool read(unsigned char* dst, std::size_t n) {
+        in_.read(reinterpret_cast<char*>(dst), static_cast<std::streamsize>(n));
+        return static_cast<std::size_t>(in_.gcount()) == n;
+    }
+    bool readInto(std::string& out, std::uint64_t n, std::uint64_t& got) {
+        got = 0;
+        while (got < n) {
+            const auto piece = static_cast<std::size_t>(std::min<std::uint64_t>(n - got, kReadChunk));
+            const std::size_t start = out.size();
+            out.resize(start + piece);
+            in_.read(out.data() + start, static_cast<std::streamsize>(piece));
+            const auto count = static_cast<std::size_t>(in_.gcount());
+            got += count;
+            if (count < piece) {
+                out.resize(start + count);
+                return false;
+            }
+        }
+        return true;
+    }
+    bool atEnd() {
+        return in_.peek() == std::char_traits<char>::eof();
+    }
+
+private:
+    std::istream& in_;
+};
+
+template <typename Source>
+bool readU16(Source& src, std::uint16_t& v) {
+    std::array<unsigned char, 2> b{};
+    if (!src.read(b.data(), b.size())) return false;
+    v = static_cast<std::uint16_t>(b[0] | (b[1] << 8));
+    return true;
+}
+
+template <typename Source>
+bool readU32(Source& src, std::uint32_t& v) {
+    std::array<unsigned char, 4> b{};
+    if (!src.read(b.data(), b.size())) return false;
+    v = static_cast<std::uint32_t>(b[0]) | (static_cast<std::uint32_t>(b[1]) << 8) |
+        (static_cast<std::uint32_t>(b[2]) << 16) | (static_cast<std::uint32_t>(b[3]) << 24);
+    return true;
+}
+
+CalReadResult damaged(std::string error) {
+    CalReadResult r;
+    r.status = CalReadResult::Status::Damaged;
+    r.error = std::move(error);
+    return r;
+}
+
+template <typename Source>
+CalReadResult decode(Source& src) {
+    if (src.atEnd()) {
+        CalReadResult r;
+        r.status = CalReadResult::Status::NoText;
+        return r;
+    }
+    const std::string prefixEnds = "the file ends inside its length prefix";
+
+    // One byte below 0xFF, else 16 bits below 0xFFFF, else 32 bits. The wide marker may
+    // stand once in the 16-bit place; the real length then follows in the same forms.
+    bool wide = false;
+    std::uint64_t length = 0;
+    unsigned char b = 0;
+    if (!src.read(&b, 1)) return damaged(prefixEnds);
+    length = b;
+    if (b == kLongerLength) {
+        std::uint16_t w = 0;
+        if (!readU16(src, w)) return damaged(prefixEnds);
+        if (w == kWideMarker) {
+            wide = true;
+            if (!src.read(&b, 1)) return damaged(prefixEnds);
+            w = b;
+            if (b == kLongerLength && !readU16(src, w)) return damaged(prefixEnds);
+        }
+        length = w;
+        if (w == kLongestLength) {
+            std::uint32_t d = 0;
+            if (!readU32(src, d)) return damaged(prefixEnds);
+            length = d;
+        }
+    }
+
+    const std::uint64_t byteCount = wide ? 2 * length : length;
+    std::string bytes;
+    std::uint64_t got = 0;
+    if (!src.readInto(bytes, byteCount, got)) {
+        const std::string counts = std::to_string(byteCount) + " bytes of text promised, " +
+                                   std::to_string(got) + " present";
+        if (wide && got % 2 == 1)
+            return damaged("the file ends in the middle of a 16-bit character (" + counts + ")");
+        return damaged("the file is shorter than its length prefix says (" + counts + ")");
+    }
+    CalReadResult r;
+    r.status = CalReadResult::Status::Text;
+    r.text = wide ? narrowUtf16le(bytes) : std::move(bytes);
+    return r;
+}
+
+}  // namespace
+
+std::string calLengthPrefix(std::uint64_t length) {
+    std::string p;
+    if (length < kLongerLength) {
+        p.push_back(static_cast<char>(length));
+        return p;
+    }
+    p.push_back(static_cast<char>(kLongerLength));
+    if (length < kWideMarker) {
+        p.push_back(static_cast<char>(length & 0xFF));
+        p.push_back(static_cast<char>((length >> 8) & 0xFF));
+        return p;
+    }
+    p.append(2, static_cast<char>(0xFF));
+    for (int shift = 0; shift < 32; shift += 8) p.push_back(static_cast<char>((length >> shift) & 0xFF));
+    return p;
+}
+
+std::string encodeCal(std::string_view text) {
+    std::string file = calLengthPrefix(text.size());
+    file.append(text);
+    return file;
+}
+
+bool writeCal(std::ostream& out, std::string_view text) {
+    if (text.size() > kMaxCalTextLength) return false;
+    const std::string prefix = calLengthPrefix(text.size());
+    out.write(prefix.data(), static_cast<std::streamsize>(prefix.size()));
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    return static_cast<bool>(out);
+}
+
+CalReadResult readCal(std::string_view bytes) {
+    MemorySource src(bytes);
+    return decode(src);
+}
+
+CalReadResult readCal(std::istream& in) {
+    StreamSource src(in);
+    return decode(src);
+}
+
+std::string narrowUtf16le(std::string_view units) {
+    std::string out;
+    out.reserve(units.size() / 2);
+    for (std::size_t i = 0; i + 1 < units.size(); i += 2) {
+        const unsigned u = static_cast<unsigned char>(units[i]) |
+                           (static_cast<unsigned>(static_cast<unsigned char>(units[i + 1])) << 8);
+        if (u <= 0xFF) {
+            out.push_back(static_cast<char>(u));
+            continue;
+        }
+        out.push_back('?');
+        // A high surrogate followed by a low one is a single character.
+        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < units.size()) {
+            const unsigned next = static_cast<unsigned char>(units[i + 2]) |
+                                  (static_cast<unsigned>(static_cast<unsigned char>(units[i + 3])) << 8);
+            if (next >= 0xDC00 && next <= 0xDFFF) i += 2;
+        }
+    }
+    return out;
+}
+
+}  // namespace zovrek

@@ -1,0 +1,47 @@
+#include "document.h"
+
+#include "cal_file.h"
+
+namespace zovrek {
+
+CZOVREKDoc::CZOVREKDoc() : m_title(kUntitledTitle) {}
+
+bool CZOVREKDoc::OnNewDocument() {
+    m_pathName.clear();
+    m_title = kUntitledTitle;
+    m_tapeText = TapeText();
+    return true;
+}
+
+FileResult CZOVREKDoc::OnOpenDocument(const std::filesystem::path& path) {
+    CalFileRead read = readCalFile(path);
+    if (!read.ok()) {
+        if (read.begun) m_tapeText = TapeText();
+        return FileResult::failure(std::move(read.message));
+    }
+    if (read.status == CalReadResult::Status::Text) m_tapeText = TapeText(std::move(read.text));
+    SetPathName(path);
+    return {};
+}
+
+FileResult CZOVREKDoc::OnSaveDocument(const std::filesystem::path& path) {
+    FileResult result = writeCalFile(path, m_tapeText.view());
+    if (result.ok) SetPathName(path);
+    return result;
+}
+
+void CZOVREKDoc::SetPathName(const std::filesystem::path& path) {
+    m_pathName = path;
+    m_title = path.filename().string();
+}
+
+std::string CZOVREKDoc::proposedFileName() const {
+    if (!m_pathName.empty()) return m_pathName.string();
+    // The title may be a print title the user typed; a folder separator in it would make
+    // the proposal point elsewhere, so the name stops there.
+    std::string name = m_title.substr(0, m_title.find_first_of(std::string_view("/\\\0", 3)));
+    if (name.empty() || name == "." || name == "..") name = kNewFileName;
+    return name + std::string(kCalExtension);
+}
+
+}  // namespace zovrek

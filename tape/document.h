@@ -1,0 +1,56 @@
+#pragma once
+// The tape document: the document's copy of the tape, its file name and its title.
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "atomic_file.h"
+#include "engine/document_tape.h"
+
+namespace zovrek {
+
+/// The document type: window title, document name, new-file name, filter, extension,
+/// file-type identifier and description, separated by "\n".
+inline constexpr std::string_view kDocumentTypeString =
+    "ZOVREK\n\nZOVREK\nZOVREK Files (*.cal)\n.cal\nZOVREK.Document\nZOVREK Document";
+inline constexpr std::string_view kCalFilterName = "ZOVREK Files (*.cal)";
+inline constexpr std::string_view kCalPattern = "*.cal";
+inline constexpr std::string_view kCalExtension = ".cal";
+/// Name proposed for a document whose title makes no file name.
+inline constexpr std::string_view kNewFileName = "ZOVREK";
+/// Title of a document that has no file yet (the document type names none of its own).
+inline constexpr std::string_view kUntitledTitle = "Untitled";
+
+class CZOVREKDoc : public DocumentTape {
+public:
+    CZOVREKDoc();
+
+    /// The framework's new document: empties m_tapeText, forgets the file name and takes
+    /// the default title. Always succeeds.
+    bool OnNewDocument();
+
+    /// Reads `path` into m_tapeText. On success the document takes the file's name; a file
+    /// of zero bytes succeeds and leaves m_tapeText as it was. A damaged file empties
+    /// m_tapeText; a file that can't be opened leaves it. The name is kept on failure.
+    FileResult OnOpenDocument(const std::filesystem::path& path);
+
+    /// Writes m_tapeText to `path` atomically; on success the document takes that name.
+    FileResult OnSaveDocument(const std::filesystem::path& path);
+
+    /// Empty while the document has no file.
+    const std::filesystem::path& GetPathName() const { return m_pathName; }
+    /// Sets the file name and the title to the name's last component.
+    void SetPathName(const std::filesystem::path& path);
+    const std::string& GetTitle() const { return m_title; }
+    void SetTitle(std::string title) { m_title = std::move(title); }
+
+    /// The name offered by a save dialog: the file's own name, or the title with ".cal".
+    std::string proposedFileName() const;
+
+private:
+    std::filesystem::path m_pathName;
+    std::string m_title;
+};
+
+}  // namespace zovrek

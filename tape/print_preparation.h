@@ -1,0 +1,41 @@
+#pragma once
+// Print preparation: the tape cut into print lines once, the title asked once, the page
+// count. The lines are reused until a discard (see Calculator::discardPrintPreparation).
+
+#include <optional>
+#include <string>
+
+#include "document.h"
+#include "engine/calculator.h"
+
+namespace zovrek {
+
+inline constexpr int kPrintLinesPerPage = 60;
+/// The title edit takes at most this many characters.
+inline constexpr std::size_t kMaxPrintTitleLength = 32;
+
+/// The modal "Tape Title" dialog (template 216).
+class TapeTitleDialog {
+public:
+    virtual ~TapeTitleDialog() = default;
+    /// Runs with `title` in its edit: the edited text on OK, nothing on Esc.
+    virtual std::optional<std::string> run(const std::string& title) = 0;
+};
+
+/// Number of pages for `lineCount` print lines (a full last page adds an empty one).
+constexpr int printPageCount(int lineCount) { return lineCount / kPrintLinesPerPage + 1; }
+
+/// Cuts the tape into m_printLines: m_printText is the tape without "\n"; a line ends after
+/// each "\r" and after each "@"; "\r" becomes " "; a last piece ending in neither is left
+/// out. Sets m_printLineCount to the number of lines.
+void buildPrintLines(CalculatorState& state);
+
+/// Asks for the print title with the document's title preset. OK sets m_printTitle; in
+/// both cases the document takes the dialog's text as its title.
+void askPrintTitle(CalculatorState& state, CZOVREKDoc& document, TapeTitleDialog& dialog);
+
+/// The view's preparation before the framework's print dialog: the title (once), the lines
+/// (once), the tape copied into the document. Returns the last page number.
+int preparePrinting(Calculator& calculator, CZOVREKDoc& document, TapeTitleDialog& dialog);
+
+}  // namespace zovrek
