@@ -1,0 +1,236 @@
+#include "shell/settings_files.h"
+
+#include <fcntl.h>
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <optional>
+#include <system_error>
+
+#include "engine/calculator_state.h"
+
+namespace zovrek::shell {
+namespace {
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+void putField(std::string& out, int value, std::size_t width) {
+    const std::string text = std::to_string(value);
+    std::string field = text.substr(0, width);
+    field.resize(width, '\0');
+    out += field;
+}
+
+void takeIfWithin(int value, int low, int high, int& member) {
+    if (value >= low && value <= high) member = value;
+}
+
+// Reads at most `limit` bytes; nothing when the file can't be opened or read.
+std::optional<std::string> readPrefix(const std::filesystem::path& path, std::size_t limit) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    std::string bytes(limit, '\0');
+    std::size_t got = 0;
+    bool failed = false;
+    while (got < limit) {
+        const ssize_t n = ::read(fd, bytes.data() + got, limit - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) failed = true;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (failed) return std::nullopt;
+    bytes.resize(got);
+    return bytes;
+}
+
+std::string describe(const std::filesystem::path& path, int error) {
+    return "Can't write the settings file \"" + path.string() + "\": " +
+           std::generic_category().message(error) + ".";
+}
+
+}  // namespace
+
+std::string encodeColourFile(const Settings& settings) {
+    std::string out;
+    out.reserve(kColourFileSize);
+    putField(out, settings.bkRed, 3);
+    putField(out, settings.bkGreen, 3);
+    putField(out, settings.bkBlue, 3);
+    return out;
+}
+
+std::string encodeChoicesFile(const Settings& settings) {
+    std::string out;
+    out.reserve(kChoicesFileSize);
+    for (const int value : {settings.places, settings.bkColor, settings.tapeMode,
+                            settings.soundsOn, settings.voiceActive, settings.globalSoundsOn,
+                            settings.voiceSetting})
+        putField(out, value, 1);
+    return out;
+}
+
+int readColourField(std::string_view field) {
+    std::size_t k = 0;
+    while (k < field.size() && (field[k] == ' ' || (field[k] >= '\t' && field[k] <= '\r'))) ++k;
+    bool negative = false;
+    if (k < field.size() && (field[k] == '+' || field[k] == '-')) negative = field[k++] == '-';
+    int value = 0;
+    for (; k < field.size() && isDigit(field[k]); ++k) value = value * 10 + (field[k] - '0');
+    return negative ? -value : value;
+}
+
+int readChoiceByte(char byte) { return isDigit(byte) ? byte - '0' : 0; }
+
+void decodeColourFile(std::string_view bytes, Settings& settings) {
+    int* const members[] = {&settings.bkRed, &settings.bkGreen, &settings.bkBlue};
+    for (std::size_t f = 0; f < 3; ++f) {
+        if (bytes.size() < (f + 1) * 3) break;
+        takeIfWithin(readColourField(bytes.substr(f * 3, 3)), 0, 255, *members[f]);
+    }
+}
+
+void decodeChoicesFile(std::string_view bytes, Settings& settings) {
+    struct Field {
+        int* member;
+        int low;
+        int high;
+    };
+    const Field fields[] = {
+        {&settings.places, 1, 4},        {&settings.bkColor, 0, 3},
+        {&settings.tapeMode, 0, 1},      {&settings.soundsOn, 0, 1},
+        {&settings.voiceActive, 0, 1},   {&settings.globalSoundsOn, 0, 1},
+        {&settings.voiceSetting, 0, 1},
+    };
+    for (std::size_t f = 0; f < std::size(fields) && f < bytes.size(); ++f)
+        takeIfWithin(readChoiceByte(bytes[f]), fields[f].low, fields[f].high, *fields[f].member);
+}
+
+Settings settingsOf(const CalculatorState& state) {
+    Settings s;
+    s.bkRed = state.m_bkRed;
+    s.bkGreen = state.m_bkGreen;
+    s.bkBlue = state.m_bkBlue;
+    s.places = state.m_places;
+    s.bkColor = state.m_bkColor;
+    s.tapeMode = state.m_tapeMode;
+    s.soundsOn = state.m_soundsOn;
+    s.voiceActive = state.m_voiceActive;
+    s.globalSoundsOn = g_soundsOn;
+    s.voiceSetting = state.m_voiceSetting;
+    return s;
+}
+
+void applySettings(const Settings& s, CalculatorState& state) {
+    state.m_bkRed = s.bkRed;
+    state.m_bkGreen = s.bkGreen;
+    state.m_bkBlue = s.bkBlue;
+    state.m_places = s.places;
+    state.m_bkColor = s.bkColor;
+    state.m_tapeMode = s.tapeMode;
+    state.m_soundsOn = s.soundsOn;
+    state.m_voiceActive = s.voiceActive;
+    g_soundsOn = s.globalSoundsOn;
+    state.m_voiceSetting = s.voiceSetting;
+}
+
+std::filesystem::path settingsFolder() {
+    const auto variable = [](const char* name) -> std::string {
+        const char* value = std::getenv(name);
+        return value ? std::string(value) : std::string();
+    };
+    if (const std::string own = variable("ZOVREK_CONFIG_DIR"); !own.empty()) return own;
+    // A relative XDG_CONFIG_HOME is invalid and ignored.
+    if (const std::string xdg = variable("XDG_CONFIG_HOME"); !xdg.empty() && xdg.front() == '/')
+        return std::filesystem::path(xdg) / "zovrek";
+    std::string home = variable("HOME");
+    if (home.empty()) {
+        if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
+            home = entry->pw_dir;
+    }
+    if (home.empty()) return {};
+    return std::filesystem::path(home) / ".config" / "zovrek";
+}
+
+std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
+    std::string temp = path.string() + ".XXXXXX";
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) return describe(path, errno);
+    int error = 0;
+    std::size_t done = 0;
+    while (error == 0 && done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) error = errno;
+        else done += static_cast<std::size_t>(n);
+    }
+    if (error == 0 && ::fchmod(fd, 0644) != 0) error = errno;
+    if (error == 0 && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && error == 0) error = errno;
+    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
+    if (error != 0) {
+        ::unlink(temp.c_str());
+        return describe(path, error);
+    }
+    // Make the rename itself durable.
+    const std::string folder = path.has_parent_path() ? path.parent_path().string() : ".";
+    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
+        ::fsync(dir);
+        ::close(dir);
+    }
+    return {};
+}
+
+void SettingsStore::report(const std::string& message) {
+    if (reported_) return;
+    reported_ = true;
+    if (reporter_) reporter_->reportSettingsProblem(message);
+}
+
+void SettingsStore::load(CalculatorState& state) {
+    const auto colour = readPrefix(colourFile(), kColourFileSize);
+    const auto choices = colour ? readPrefix(choicesFile(), kChoicesFileSize) : std::nullopt;
+    if (!colour || !choices) {
+        applySettings(Settings{}, state);
+        state.m_settingsDefaulted = 1;
+        save(state);
+        return;
+    }
+    Settings settings;
+    decodeColourFile(*colour, settings);
+    decodeChoicesFile(*choices, settings);
+    applySettings(settings, state);
+    state.m_settingsDefaulted = 0;
+}
+
+bool SettingsStore::save(const CalculatorState& state) { return save(settingsOf(state)); }
+
+bool SettingsStore::save(const Settings& settings) {
+    if (folder_.empty()) {
+        report("Can't write the settings: no folder for them is known.");
+        return false;
+    }
+    std::error_code error;
+    std::filesystem::create_directories(folder_, error);
+    if (error) {
+        report("Can't create the settings folder \"" + folder_.string() +
+               "\": " + error.message() + ".");
+        return false;
+    }
+    std::string problem = writeFileAtomically(colourFile(), encodeColourFile(settings));
+    const std::string choicesProblem =
+        writeFileAtomically(choicesFile(), encodeChoicesFile(settings));
+    if (problem.empty()) problem = choicesProblem;
+    if (!problem.empty()) {
+        report(problem);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace zovrek::shell
