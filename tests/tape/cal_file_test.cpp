@@ -1,0 +1,191 @@
+#include "tape/cal_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <ostream>
+
+#include "tape/document.h"
+#include "test_files.h"
+
+namespace zovrek {
+namespace {
+
+using Status = CalReadResult::Status;
+
+TEST(AtomicFileTest, WritesANewFileAndLeavesNoTemporary) {
+    test::TempDir dir;
+    const FileResult r = writeCalFile(dir / "a.cal", " 5.00\r\n");
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(test::readBytes(dir / "a.cal"), encodeCal(" 5.00\r\n"));
+    EXPECT_EQ(dir.listing(), "a.cal;");
+}
+
+TEST(AtomicFileTest, ReplacesAnOldFileAndKeepsItsPermissions) {
+    test::TempDir dir;
+    test::writeBytes(dir / "a.cal", "old content that is longer");
+    ::chmod((dir / "a.cal").c_str(), 0640);
+    ASSERT_TRUE(writeCalFile(dir / "a.cal", "new").ok);
+    EXPECT_EQ(test::readBytes(dir / "a.cal"), encodeCal("new"));
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "a.cal").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 0777, 0640u);
+    EXPECT_EQ(dir.listing(), "a.cal;");
+}
+
+TEST(AtomicFileTest, ProducerFailingHalfWayLeavesTheOldFile) {
+    test::TempDir dir;
+    test::writeBytes(dir / "a.cal", encodeCal("precious"));
+    const FileResult r = writeFileAtomically(dir / "a.cal", [](std::ostream& out) {
+        out << "half";
+        return false;
+    });
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("a.cal"), std::string::npos) << r.message;
+    EXPECT_EQ(test::readBytes(dir / "a.cal"), encodeCal("precious"));
+    EXPECT_EQ(dir.listing(), "a.cal;");
+}
+
+TEST(AtomicFileTest, StreamFailureMidWayLeavesTheOldFile) {
+    test::TempDir dir;
+    test::writeBytes(dir / "a.cal", encodeCal("precious"));
+    const FileResult r = writeFileAtomically(dir / "a.cal", [](std::ostream& out) {
+        out << std::string(100000, 'x');
+        out.setstate(std::ios::badbit);  // as a full disk would leave it
+        return true;
+    });
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(test::readBytes(dir / "a.cal"), encodeCal("precious"));
+    EXPECT_EQ(dir.listing(), "a.cal;");
+}
+
+TEST(AtomicFileTest, FolderThatDoesNotExistIsReported) {
+    test::TempDir dir;
+    const FileResult r = writeCalFile(dir / "missing" / "a.cal", "x");
+    EXPECT_FALSE(r.ok);
+    EXPECT_NE(r.message.find("No such file or directory"), std::string::npos) << r.message;
+}
+
+TEST(AtomicFileTest, RenameOntoAFolderFailsAndCleansUp) {
+    // Works even for root, who may write anywhere: a non-empty folder can't be replaced.
+    test::TempDir dir;
+    std::filesystem::create_directory(dir / "a.cal");
+    test::writeBytes(dir / "a.cal" / "inside", "x");
+    const FileResult r = writeCalFile(dir / "a.cal", "tape");
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(std::filesystem::is_directory(dir / "a.cal"));
+    EXPECT_EQ(dir.listing(), "a.cal;");
+}
+
+TEST(CalFileReadTest, MissingFileHasNotBegun) {
+    test::TempDir dir;
+    const CalFileRead r = readCalFile(dir / "none.cal");
+    EXPECT_FALSE(r.ok());
+    EXPECT_FALSE(r.begun);
+    EXPECT_NE(r.message.find("none.cal"), std::string::npos);
+}
+
+TEST(CalFileReadTest, FolderIsRefused) {
+    test::TempDir dir;
+    const CalFileRead r = readCalFile(dir.path());
+    EXPECT_FALSE(r.ok());
+    EXPECT_FALSE(r.begun);
+}
+
+TEST(CalFileReadTest, DamagedFileHasBegunAndSaysWhy) {
+    test::TempDir dir;
+    test::writeBytes(dir / "bad.cal", "\x09" "short");
+    const CalFileRead r = readCalFile(dir / "bad.cal");
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.begun);
+    EXPECT_NE(r.message.find("shorter than its length prefix"), std::string::npos) << r.message;
+}
+
+TEST(CalFileReadTest, ZeroByteFileHoldsNoText) {
+    test::TempDir dir;
+    test::writeBytes(dir / "zero.cal", "");
+    const CalFileRead r = readCalFile(dir / "zero.cal");
+    EXPECT_TRUE(r.ok());
+    EXPECT_EQ(r.status, Status::NoText);
+}
+
+// ---- The document on top of them.
+
+TEST(DocumentTest, StartsUntitledAndEmpty) {
+    CZOVREKDoc doc;
+    EXPECT_TRUE(doc.m_tapeText.empty());
+    EXPECT_TRUE(doc.GetPathName().empty());
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+    EXPECT_EQ(doc.proposedFileName(), "Untitled.cal");
+}
+
+TEST(DocumentTest, NewDocumentForgetsNameTitleAndText) {
+    test::TempDir dir;
+    CZOVREKDoc doc;
+    doc.m_tapeText = TapeText(" 1.\r\n");
+    ASSERT_TRUE(doc.OnSaveDocument(dir / "t.cal").ok);
+    EXPECT_EQ(doc.GetTitle(), "t.cal");
+    EXPECT_TRUE(doc.OnNewDocument());
+    EXPECT_TRUE(doc.m_tapeText.empty());
+    EXPECT_TRUE(doc.GetPathName().empty());
+    EXPECT_EQ(doc.GetTitle(), "Untitled");
+}
+
+struct OpenRow {
+    const char* name;
+    bool create;
+    std::string file;
+    bool ok;
+    std::string textAfter;  // the document held "before"
+    bool named;
+};
+
+class DocumentOpenTest : public testing::TestWithParam<OpenRow> {};
+
+TEST_P(DocumentOpenTest, TextAndNameAfterOpen) {
+    const OpenRow& row = GetParam();
+    test::TempDir dir;
+    if (row.create) test::writeBytes(dir / "in.cal", row.file);
+    CZOVREKDoc doc;
+    doc.m_tapeText = TapeText("before");
+    const FileResult r = doc.OnOpenDocument(dir / "in.cal");
+    EXPECT_EQ(r.ok, row.ok) << r.message;
+    EXPECT_EQ(r.message.empty(), row.ok);
+    EXPECT_EQ(doc.m_tapeText.str(), row.textAfter);
+    EXPECT_EQ(doc.GetPathName().empty(), !row.named);
+    EXPECT_EQ(doc.GetTitle(), row.named ? "in.cal" : "Untitled");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DocumentOpenTest,
+    testing::Values(OpenRow{"WholeFile", true, encodeCal(" 7.\r\n"), true, " 7.\r\n", true},
+                    OpenRow{"EmptyText", true, std::string(1, '\0'), true, "", true},
+                    OpenRow{"ZeroBytesKeepsText", true, "", true, "before", true},
+                    OpenRow{"DamagedEmptiesText", true, "\xFF\x10", false, "", false},
+                    OpenRow{"TruncatedEmptiesText", true, "\x10" "abc", false, "", false},
+                    OpenRow{"MissingKeepsText", false, "", false, "before", false}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(DocumentTest, ProposedNameNeverLeavesTheFolder) {
+    CZOVREKDoc doc;
+    doc.SetTitle("Q1/Q2 totals");
+    EXPECT_EQ(doc.proposedFileName(), "Q1.cal");
+    doc.SetTitle("/etc/passwd");
+    EXPECT_EQ(doc.proposedFileName(), "ZOVREK.cal");
+    doc.SetTitle("..");
+    EXPECT_EQ(doc.proposedFileName(), "ZOVREK.cal");
+    doc.SetTitle("March");
+    EXPECT_EQ(doc.proposedFileName(), "March.cal");
+}
+
+TEST(DocumentTest, FailedSaveKeepsTheOldName) {
+    test::TempDir dir;
+    CZOVREKDoc doc;
+    doc.m_tapeText = TapeText("x");
+    ASSERT_TRUE(doc.OnSaveDocument(dir / "first.cal").ok);
+    EXPECT_FALSE(doc.OnSaveDocument(dir / "no" / "second.cal").ok);
+    EXPECT_EQ(doc.GetPathName(), dir / "first.cal");
+}
+
+}  // namespace
+}  // namespace zovrek
