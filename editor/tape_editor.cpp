@@ -1,0 +1,31 @@
+#include "tape_editor.h"
+
+namespace zovrek {
+
+TapeEditor::TapeEditor(TapeEditorWindow& editorWindow, const TapeEditorInput& input)
+    : TapeReevaluation(editorWindow),
+      m_placesText(input.placesText),
+      m_bkRed(input.bkRed),
+      m_bkGreen(input.bkGreen),
+      m_bkBlue(input.bkBlue) {
+    m_editText = input.editText;
+    m_places = input.places;
+    m_digits = input.digits;
+}
+
+void TapeEditor::OnInitDialog() { MarkSeparators(); }
+
+void TapeEditor::OnReEdit() {
+    MarkSeparators();
+    m_updated = false;
+}
+
+bool TapeEditor::OnToCalculator() {
+    m_notes.clear();
+    m_entries.clear();
+    if (!m_updated) return false;
+    window().readEditText(m_editText);
+    return true;
+}
+
+}  // namespace zovrek
