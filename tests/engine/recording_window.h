@@ -11,6 +11,12 @@
 #include "engine/key_names.h"
 #include "engine/scripted_window.h"
 
+namespace zovrek {
+inline void PrintTo(const SoundRequest& s, std::ostream* os) {
+    *os << s.name << (s.wait ? " (waits)" : "");
+}
+}  // namespace zovrek
+
 namespace zovrek::testing {
 
 /// Places selector values by their indicator text.
