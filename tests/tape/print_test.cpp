@@ -1,0 +1,240 @@
+#include "tape/print_layout.h"
+#include "tape/print_preparation.h"
+
+#include <gtest/gtest.h>
+
+#include "engine/command_ids.h"
+#include "tape/cal_format.h"
+#include "tape_rig.h"
+#include "test_files.h"
+
+namespace zovrek {
+namespace {
+
+using test::TapeRig;
+
+const std::string kExampleTape =
+    " 12.50\r\n *\r\n 4.00\r\n =\r\n 50.00\r\n @\r\n (SQRT)\r\n 7.00\r\n =\r\n 2.65\r\n";
+
+std::vector<std::string> linesOf(std::string_view tape) {
+    CalculatorState state;
+    state.m_tape.assign(tape);
+    buildPrintLines(state);
+    EXPECT_EQ(state.m_printLineCount, static_cast<int>(state.m_printLines.size()));
+    return state.m_printLines;
+}
+
+std::string numberedTape(int lines) {
+    std::string tape;
+    for (int i = 0; i < lines; ++i) tape += " " + std::to_string(i) + ".\r\n";
+    return tape;
+}
+
+// ---- Splitting.
+
+struct SplitRow {
+    const char* name;
+    std::string tape;
+    std::vector<std::string> lines;
+};
+
+class PrintLinesTest : public testing::TestWithParam<SplitRow> {};
+
+TEST_P(PrintLinesTest, Split) { EXPECT_EQ(linesOf(GetParam().tape), GetParam().lines); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Tapes, PrintLinesTest,
+    testing::Values(
+        SplitRow{"Example",
+                 kExampleTape,
+                 {" 12.50 ", " * ", " 4.00 ", " = ", " 50.00 ", " @", " ", " (SQRT) ", " 7.00 ", " = ", " 2.65 "}},
+        SplitRow{"Empty", "", {}},
+        SplitRow{"ClearMarkGivesABlankLine", " @\r\n @\r\n", {" @", " ", " @", " "}},
+        SplitRow{"NoteWithAtIsCut", " total @ march\r\n", {" total @", " march "}},
+        SplitRow{"PieceAfterLastLineLeftOut", " 1.\r\n 2.", {" 1. "}},
+        SplitRow{"OnlyAPiece", " 2.", {}},
+        SplitRow{"LineFeedsDropped", "a\nb\r\n", {"ab "}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(PrintLinesTest, NoLimitOnTheLineCount) {
+    const auto lines = linesOf(numberedTape(5000));
+    ASSERT_EQ(lines.size(), 5000u);
+    EXPECT_EQ(lines[4999], " 4999. ");
+}
+
+TEST(PrintLinesTest, PrintTextHoldsTheTapeWithoutLineFeeds) {
+    CalculatorState state;
+    state.m_tape.assign(" 2.\r\n 3");
+    buildPrintLines(state);
+    buildPrintLines(state);  // built again: the text is not doubled
+    EXPECT_EQ(state.m_printText, " 2.\r 3");
+}
+
+struct PageCountRow {
+    int lines;
+    int pages;
+};
+
+class PageCountTest : public testing::TestWithParam<PageCountRow> {};
+
+TEST_P(PageCountTest, Count) { EXPECT_EQ(printPageCount(GetParam().lines), GetParam().pages); }
+
+INSTANTIATE_TEST_SUITE_P(Counts, PageCountTest,
+                         testing::Values(PageCountRow{0, 1}, PageCountRow{1, 1}, PageCountRow{59, 1},
+                                         PageCountRow{60, 2}, PageCountRow{119, 2}, PageCountRow{120, 3},
+                                         PageCountRow{100000, 1667}),
+                         [](const auto& row) { return "Lines" + std::to_string(row.param.lines); });
+
+// ---- Preparation: title asked once, lines cached until a discard.
+
+TEST(PreparePrintingTest, AsksTheTitleOnceAndCachesTheLines) {
+    TapeRig rig;
+    rig.type("12.5*4=");
+    rig.type("+");  // " +": not yet in the document
+    rig.titleAnswer = "March";
+    EXPECT_EQ(preparePrinting(rig.calc, rig.doc, rig), 1);
+    EXPECT_TRUE(rig.saw("Tape Title Untitled"));
+    EXPECT_EQ(rig.calc.m_printTitle, "March");
+    EXPECT_EQ(rig.doc.GetTitle(), "March");
+    EXPECT_EQ(rig.calc.m_titleAsked, 1);
+    EXPECT_EQ(rig.calc.m_printLineCount, 6);
+    EXPECT_EQ(rig.doc.m_tapeText.str(), rig.tape());
+
+    rig.events.clear();
+    rig.type("2=");  // a digit before any page was drawn keeps the lines
+    preparePrinting(rig.calc, rig.doc, rig);
+    EXPECT_FALSE(rig.sawPrefix("Tape Title"));
+    EXPECT_EQ(rig.calc.m_printLineCount, 6);
+}
+
+TEST(PreparePrintingTest, EscKeepsThePreviousTitle) {
+    TapeRig rig;
+    rig.type("1+1=");
+    rig.calc.m_printTitle = "Old";
+    rig.doc.SetTitle("Doc");
+    rig.titleAnswer.reset();
+    preparePrinting(rig.calc, rig.doc, rig);
+    EXPECT_TRUE(rig.saw("Tape Title Doc"));
+    EXPECT_EQ(rig.calc.m_printTitle, "Old");
+    EXPECT_EQ(rig.doc.GetTitle(), "Doc");
+}
+
+void drawPageOne(TapeRig& rig) {
+    layoutPrintPage(rig.calc, 1, 240, [](std::string_view s) { return static_cast<int>(s.size()) * 100; });
+}
+
+TEST(PreparePrintingTest, DigitAfterAPrintSplitsTheGrownTape) {
+    TapeRig rig;
+    rig.type("5+3=");
+    preparePrinting(rig.calc, rig.doc, rig);
+    ASSERT_EQ(rig.calc.m_printLineCount, 5);
+    drawPageOne(rig);
+    ASSERT_EQ(rig.calc.m_printLinesUsed, 1);
+
+    rig.type("+");  // an operator alone keeps the old lines
+    preparePrinting(rig.calc, rig.doc, rig);
+    EXPECT_EQ(rig.calc.m_printLineCount, 5);
+
+    rig.type("4");
+    EXPECT_EQ(rig.calc.m_printLineCount, 0);
+    EXPECT_EQ(rig.calc.m_printLinesUsed, 0);
+    rig.events.clear();
+    preparePrinting(rig.calc, rig.doc, rig);
+    EXPECT_FALSE(rig.sawPrefix("Tape Title"));  // the digit leaves the title asked
+    EXPECT_EQ(rig.calc.m_printLineCount, 6);
+}
+
+TEST(PreparePrintingTest, ReloadsAndNewAskTheTitleAgain) {
+    test::TempDir dir;
+    test::writeBytes(dir / "a.cal", encodeCal(kExampleTape));
+    TapeRig rig;
+    rig.type("5+3=");
+    rig.calc.m_tapeSaved = 1;
+
+    auto asksAfter = [&](auto&& action) {
+        preparePrinting(rig.calc, rig.doc, rig);
+        action();
+        rig.events.clear();
+        preparePrinting(rig.calc, rig.doc, rig);
+        return rig.sawPrefix("Tape Title");
+    };
+    rig.openAnswer = dir / "a.cal";
+    EXPECT_TRUE(asksAfter([&] { rig.command(cmd::FileOpen); }));
+    EXPECT_EQ(rig.calc.m_printLineCount, 11);
+    EXPECT_TRUE(asksAfter([&] { rig.calc.onInitialUpdate(); }));  // a colour command
+    rig.calc.m_tapeSaved = 1;
+    EXPECT_TRUE(asksAfter([&] { rig.command(cmd::FileNew); }));
+    EXPECT_EQ(rig.calc.m_printLineCount, 0);
+}
+
+// ---- One page in twips.
+
+int widthOf(std::string_view s) { return static_cast<int>(s.size()) * 120; }
+
+TEST(PrintLayoutTest, EmptyTapeHasHeaderAndFooterOnly) {
+    CalculatorState state;
+    buildPrintLines(state);
+    const auto texts = layoutPrintPage(state, 1, 250, widthOf);
+    const std::vector<TextPlacement> expected = {
+        {0, -250, "ZOVREK Tape Data"},
+        {10000 - 120, -250, " "},
+        {11520 - 6 * 120, -14700, "Page 1"},
+    };
+    EXPECT_EQ(texts, expected);
+    EXPECT_EQ(state.m_printLinesUsed, 0);
+    EXPECT_EQ(state.m_printPage, 1);
+}
+
+TEST(PrintLayoutTest, ExamplePageCoordinates) {
+    CalculatorState state;
+    state.m_tape.assign(kExampleTape);
+    state.m_printTitle = "March";
+    buildPrintLines(state);
+    const int h = 253;  // tmHeight + tmExternalLeading
+    const auto texts = layoutPrintPage(state, 1, h, widthOf);
+    ASSERT_EQ(texts.size(), 2u + 11u + 1u);
+    EXPECT_EQ(texts[1], (TextPlacement{10000 - 6 * 120, -250, "March "}));
+    EXPECT_EQ(texts[2], (TextPlacement{10520 - 7 * 120, -720, " 12.50  "}));
+    EXPECT_EQ(texts[7], (TextPlacement{10520 - 2 * 120, -720 - 5 * h, " @ "}));
+    EXPECT_EQ(texts[8], (TextPlacement{10520 - 1 * 120, -720 - 6 * h, "  "}));
+    EXPECT_EQ(texts[12], (TextPlacement{10520 - 6 * 120, -720 - 10 * h, " 2.65  "}));
+    EXPECT_EQ(texts[13], (TextPlacement{11520 - 6 * 120, -14700, "Page 1"}));
+    EXPECT_EQ(state.m_printLinesUsed, 1);
+}
+
+struct PageRow {
+    const char* name;
+    int lines;
+    int page;
+    int first;  // first line number on the page, -1 for none
+    int count;
+};
+
+class PrintPageTest : public testing::TestWithParam<PageRow> {};
+
+TEST_P(PrintPageTest, LinesOnThePage) {
+    const PageRow& row = GetParam();
+    CalculatorState state;
+    state.m_tape.assign(numberedTape(row.lines));
+    buildPrintLines(state);
+    const auto texts = layoutPrintPage(state, row.page, 200, widthOf);
+    ASSERT_EQ(texts.size(), static_cast<std::size_t>(3 + row.count));
+    EXPECT_EQ(texts.back().text, "Page " + std::to_string(row.page));
+    if (row.count > 0) {
+        EXPECT_EQ(texts[2].text, " " + std::to_string(row.first) + ".  ");
+        EXPECT_EQ(texts[2].y, -720);
+        EXPECT_EQ(texts[texts.size() - 2].y, -720 - (row.count - 1) * 200);
+    }
+    EXPECT_EQ(state.m_printLinesUsed, row.count > 0 ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PrintPageTest,
+    testing::Values(PageRow{"FiftyNineOnOnePage", 59, 1, 0, 59}, PageRow{"SixtyFillPageOne", 60, 1, 0, 60},
+                    PageRow{"SixtyLeaveTwoEmpty", 60, 2, -1, 0}, PageRow{"SixtyOneOnPageTwo", 61, 2, 60, 1},
+                    PageRow{"PageBeyondTheLines", 10, 5, -1, 0}, PageRow{"PageZeroDrawsNoLine", 10, 0, -1, 0},
+                    PageRow{"LastOfABigTape", 100000, 1667, 99960, 40}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+}  // namespace
+}  // namespace zovrek
