@@ -1,0 +1,143 @@
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "commands.h"
+#include "tape/cal_format.h"
+#include "test_files.h"
+
+namespace zovrek::cli {
+namespace {
+
+struct Outcome {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Outcome run(int (*command)(const Args&, Streams), const Args& args, const std::string& input = {}) {
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    const int status = command(args, Streams{in, out, err});
+    return {status, out.str(), err.str()};
+}
+
+const std::string kTape = " 12.50\r\n *\r\n 4.00\r\n =\r\n 50.00\r\n";
+
+TEST(CatTest, PrintsTheTapeBytesAsTheyAre) {
+    test::TempDir dir;
+    const std::string tape = kTape + " \xE9\x01\r\n";
+    test::writeBytes(dir / "t.cal", encodeCal(tape));
+    const Outcome r = run(runCat, {(dir / "t.cal").string()});
+    EXPECT_EQ(r.status, kOk);
+    EXPECT_EQ(r.out, tape);
+    EXPECT_EQ(r.err, "");
+}
+
+TEST(CatTest, WideFileIsNarrowed) {
+    test::TempDir dir;
+    test::writeBytes(dir / "w.cal", std::string("\xFF\xFE\xFF\x02" "a\0\xAC\x20", 8));
+    const Outcome r = run(runCat, {(dir / "w.cal").string()});
+    EXPECT_EQ(r.status, kOk);
+    EXPECT_EQ(r.out, "a?");
+}
+
+TEST(CatTest, ZeroByteFileGivesNothing) {
+    test::TempDir dir;
+    test::writeBytes(dir / "z.cal", "");
+    const Outcome r = run(runCat, {(dir / "z.cal").string()});
+    EXPECT_EQ(r.status, kOk);
+    EXPECT_EQ(r.out, "");
+}
+
+struct FailRow {
+    const char* name;
+    bool create;
+    std::string file;
+    std::string errPart;
+};
+
+class CatFailTest : public testing::TestWithParam<FailRow> {};
+
+TEST_P(CatFailTest, ClearMessageAndStatusOne) {
+    test::TempDir dir;
+    if (GetParam().create) test::writeBytes(dir / "f.cal", GetParam().file);
+    const Outcome r = run(runCat, {(dir / "f.cal").string()});
+    EXPECT_EQ(r.status, kFailed);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err.rfind("zovrek-tape: ", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find(GetParam().errPart), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("f.cal"), std::string::npos) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CatFailTest,
+    testing::Values(FailRow{"Missing", false, "", "No such file or directory"},
+                    FailRow{"TruncatedPrefix", true, "\xFF\x01", "ends inside its length prefix"},
+                    FailRow{"LengthBeyondFile", true, "\x20 short", "32 bytes of text promised, 6 present"},
+                    FailRow{"WideOddBytes", true, std::string("\xFF\xFE\xFF\x01" "a", 5),
+                            "middle of a 16-bit character"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+struct UsageRow {
+    const char* name;
+    Args args;
+};
+
+class FileCommandUsageTest : public testing::TestWithParam<UsageRow> {};
+
+TEST_P(FileCommandUsageTest, CatAndPackGiveUsage) {
+    for (auto command : {runCat, runPack}) {
+        const Outcome r = run(command, GetParam().args, "x");
+        EXPECT_EQ(r.status, kUsage);
+        EXPECT_NE(r.err.find("usage: zovrek-tape "), std::string::npos) << r.err;
+        EXPECT_EQ(r.out, "");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Args, FileCommandUsageTest,
+                         testing::Values(UsageRow{"None", {}}, UsageRow{"Two", {"a.cal", "b.cal"}},
+                                         UsageRow{"Option", {"--help"}}, UsageRow{"Empty", {""}}),
+                         [](const auto& row) { return std::string(row.param.name); });
+
+TEST(PackTest, WritesTheShortestForm) {
+    test::TempDir dir;
+    const std::string text(300, 'x');
+    const Outcome r = run(runPack, {(dir / "p.cal").string()}, text);
+    EXPECT_EQ(r.status, kOk) << r.err;
+    EXPECT_EQ(test::readBytes(dir / "p.cal"), encodeCal(text));
+    EXPECT_EQ(dir.listing(), "p.cal;");
+}
+
+TEST(PackTest, EmptyInputIsTheEmptyTape) {
+    test::TempDir dir;
+    EXPECT_EQ(run(runPack, {(dir / "e.cal").string()}).status, kOk);
+    EXPECT_EQ(test::readBytes(dir / "e.cal"), std::string(1, '\0'));
+}
+
+TEST(PackTest, FailedWriteLeavesTheOldFile) {
+    test::TempDir dir;
+    std::filesystem::create_directory(dir / "d.cal");
+    test::writeBytes(dir / "d.cal" / "keep", "x");
+    const Outcome r = run(runPack, {(dir / "d.cal").string()}, kTape);
+    EXPECT_EQ(r.status, kFailed);
+    EXPECT_NE(r.err.find("Could not save"), std::string::npos) << r.err;
+    EXPECT_EQ(dir.listing(), "d.cal;");
+
+    const Outcome missing = run(runPack, {(dir / "no" / "p.cal").string()}, kTape);
+    EXPECT_EQ(missing.status, kFailed);
+}
+
+TEST(PackTest, CatGivesBackWhatPackTook) {
+    test::TempDir dir;
+    std::string big;
+    for (int i = 0; big.size() < 3'000'000; ++i) big += " " + std::to_string(i) + ".00\r\n =\r\n";
+    big += std::string("\0\xFF\r\n", 4);
+    ASSERT_EQ(run(runPack, {(dir / "b.cal").string()}, big).status, kOk);
+    const Outcome r = run(runCat, {(dir / "b.cal").string()});
+    EXPECT_EQ(r.status, kOk);
+    EXPECT_TRUE(r.out == big);
+}
+
+}  // namespace
+}  // namespace zovrek::cli
