@@ -70,6 +70,7 @@ void Calculator::onInitialUpdate() {
     refresh();
     putDocumentOnTape();
     if (m_initialUpdates == 0) {
+        if (m_settingsDefaulted != 1) window_.loadSettings();
         m_digits = 12;
         m_fileOpened = 0;
         m_memoryNumber = 1;

@@ -24,7 +24,7 @@ public:
 
     /// The view's initial update: shows the values, puts the document's text on the tape
     /// and, the first time only, takes the start-up values (12 digits, memory 1, the
-    /// places indicator). Settings must be loaded into the members before the first call.
+    /// places indicator), loading the settings through the window.
     void onInitialUpdate();
 
     /// A special-function dialog's result entering as a new entry (after OK).

@@ -47,6 +47,9 @@ public:
     /// The modal "Out Of Range Value!" warning.
     virtual void showOutOfRange() = 0;
 
+    /// Fills the calculator's settings members from the settings files (once, at the
+    /// first initial update).
+    virtual void loadSettings() {}
     /// Writes the settings files from the calculator's members.
     virtual void saveSettings() {}
 };
