@@ -1,0 +1,28 @@
+// Arbitrary text through the editing form and one Update, then the same text as if the
+// user had typed it already marked. Any crash, hang or sanitizer report is a fault.
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+
+#include "editor/tape_reevaluation.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size == 0) return 0;
+    // The first byte picks the decimal-places setting, the rest is the tape.
+    const int places = 1 + data[0] % 4;
+    const std::string_view text(reinterpret_cast<const char*>(data + 1), size - 1);
+
+    const zovrek::Reevaluation fromTape = zovrek::reevaluateTape(text, places);
+    const zovrek::Reevaluation typed = zovrek::reevaluateTape(text, places, true);
+
+    // The warning shows once per opening, an Update has at most three messages, and the
+    // rewrite makes no line that was not there.
+    const auto breaks = [](std::string_view s) { return std::count(s.begin(), s.end(), '\n'); };
+    for (const zovrek::Reevaluation* r : {&fromTape, &typed}) {
+        if (r->dialogs.size() > 1 || r->messages.size() > 3) __builtin_trap();
+        if (breaks(r->text) > breaks(text)) __builtin_trap();
+    }
+    return 0;
+}
