@@ -1,0 +1,329 @@
+// The two settings files byte for byte, and loading and saving them in a folder.
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/calculator_state.h"
+#include "shell/settings_files.h"
+
+namespace zovrek::shell {
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::string_literals;
+
+TEST(SettingsBytes, Defaults) {
+    EXPECT_EQ(encodeColourFile(Settings{}), "200225255"s);
+    EXPECT_EQ(encodeChoicesFile(Settings{}), "3001111"s);
+}
+
+TEST(SettingsBytes, ShortValuesAreFollowedByNuls) {
+    Settings s;
+    s.bkRed = 0;
+    s.bkGreen = 255;
+    s.bkBlue = 25;
+    EXPECT_EQ(encodeColourFile(s), "0\0\0"s "255"s "25\0"s);
+    EXPECT_EQ(encodeColourFile(s).size(), kColourFileSize);
+}
+
+TEST(SettingsBytes, ChoicesAreOneDigitEach) {
+    Settings s;
+    s.places = 1;
+    s.bkColor = 3;
+    s.tapeMode = 1;
+    s.soundsOn = 0;
+    s.voiceActive = 0;
+    s.globalSoundsOn = 0;
+    s.voiceSetting = 0;
+    EXPECT_EQ(encodeChoicesFile(s), "1310000");
+}
+
+struct FieldRow {
+    const char* name;
+    std::string field;
+    int value;
+};
+
+class ColourFieldRows : public ::testing::TestWithParam<FieldRow> {};
+
+TEST_P(ColourFieldRows, ReadsAsADecimalInteger) {
+    EXPECT_EQ(readColourField(GetParam().field), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Fields, ColourFieldRows,
+    ::testing::Values(FieldRow{"ThreeDigits", "255", 255},
+                      FieldRow{"ZeroNulAnyByte", "0\0\xff"s, 0},
+                      FieldRow{"TwoDigitsNul", "12\0"s, 12},
+                      FieldRow{"LeadingSpace", " 12", 12}, FieldRow{"Sign", "+7\0"s, 7},
+                      FieldRow{"Minus", "-5\0"s, -5}, FieldRow{"StopsAtLetter", "1x2", 1},
+                      FieldRow{"NoDigits", "abc", 0}, FieldRow{"AllNul", "\0\0\0"s, 0}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(SettingsBytes, ChoiceByteIsItsDigitOrZero) {
+    EXPECT_EQ(readChoiceByte('3'), 3);
+    EXPECT_EQ(readChoiceByte('0'), 0);
+    EXPECT_EQ(readChoiceByte('x'), 0);
+    EXPECT_EQ(readChoiceByte('\0'), 0);
+}
+
+struct DecodeRow {
+    const char* name;
+    std::string colour;
+    std::string choices;
+    Settings expected;
+};
+
+Settings with(void (*change)(Settings&)) {
+    Settings s;
+    change(s);
+    return s;
+}
+
+class DecodeRows : public ::testing::TestWithParam<DecodeRow> {};
+
+TEST_P(DecodeRows, FieldsOutsideTheirRangeOrTheFileTakeTheirDefault) {
+    Settings s;
+    decodeColourFile(GetParam().colour, s);
+    decodeChoicesFile(GetParam().choices, s);
+    EXPECT_EQ(s, GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, DecodeRows,
+    ::testing::Values(
+        DecodeRow{"Defaults", "200225255", "3001111", Settings{}},
+        DecodeRow{"White", "255255255", "3301111", with([](Settings& s) {
+                      s.bkRed = s.bkGreen = s.bkBlue = 255;
+                      s.bkColor = 3;
+                  })},
+        DecodeRow{"Green", "0\0\0"s "255"s "0\0\0"s, "2211010", with([](Settings& s) {
+                      s.bkRed = s.bkBlue = 0;
+                      s.bkGreen = 255;
+                      s.places = 2;
+                      s.bkColor = 2;
+                      s.tapeMode = 1;
+                      s.voiceActive = 0;
+                      s.voiceSetting = 0;
+                  })},
+        DecodeRow{"NulCases", "0\0X"s "12\0"s "7\0\0"s, "3001111", with([](Settings& s) {
+                      s.bkRed = 0;
+                      s.bkGreen = 12;
+                      s.bkBlue = 7;
+                  })},
+        DecodeRow{"EmptyFiles", "", "", Settings{}},
+        DecodeRow{"ShortColour", "010020", "3001111", with([](Settings& s) {
+                      s.bkRed = 10;
+                      s.bkGreen = 20;
+                  })},
+        DecodeRow{"ShortChoices", "200225255", "20", with([](Settings& s) { s.places = 2; })},
+        DecodeRow{"ColourOutOfRange", "999-1\0300"s, "3001111", Settings{}},
+        DecodeRow{"PlacesNotADigitIsZeroSoDefault", "200225255", "x001111", Settings{}},
+        DecodeRow{"PlacesTooHigh", "200225255", "5001111", Settings{}},
+        DecodeRow{"ColourChoiceNotADigitIsBlue", "200225255", "3x01111", Settings{}},
+        DecodeRow{"ChoicesOutOfRange", "200225255", "3492222", Settings{}},
+        DecodeRow{"SwitchesOff", "200225255", "4000000", with([](Settings& s) {
+                      s.places = 4;
+                      s.soundsOn = s.voiceActive = s.globalSoundsOn = s.voiceSetting = 0;
+                  })}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+// --- files --------------------------------------------------------------------------------
+
+std::string contents(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void write(const fs::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+struct Reporter : SettingsProblemReporter {
+    std::vector<std::string> messages;
+    void reportSettingsProblem(std::string_view message) override {
+        messages.emplace_back(message);
+    }
+};
+
+struct SettingsFolder : ::testing::Test {
+    fs::path folder;
+    Reporter reporter;
+
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        folder = fs::temp_directory_path() /
+                 ("zovrek-settings-" + std::string(info->name()) + "-" +
+                  std::to_string(::getpid()));
+        fs::remove_all(folder);
+        g_soundsOn = 1;
+    }
+    void TearDown() override {
+        fs::remove_all(folder);
+        g_soundsOn = 1;
+    }
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::directory_iterator(folder)) names.push_back(e.path().filename());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+TEST_F(SettingsFolder, FirstStartTakesTheDefaultsAndWritesBothFiles) {
+    SettingsStore store(folder, &reporter);
+    CalculatorState state;
+    state.m_places = 2;
+    state.m_soundsOn = 0;
+    g_soundsOn = 0;
+    store.load(state);
+    EXPECT_EQ(settingsOf(state), Settings{});
+    EXPECT_EQ(g_soundsOn, 1);
+    EXPECT_EQ(state.m_settingsDefaulted, 1);
+    EXPECT_EQ(contents(store.colourFile()), "200225255");
+    EXPECT_EQ(contents(store.choicesFile()), "3001111");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"bkcolor.dat", "decimal.dat"}));
+    EXPECT_TRUE(reporter.messages.empty());
+}
+
+TEST_F(SettingsFolder, MissingChoicesFileReplacesTheColourToo) {
+    fs::create_directories(folder);
+    write(folder / "bkcolor.dat", "255255255");
+    SettingsStore store(folder);
+    CalculatorState state;
+    store.load(state);
+    EXPECT_EQ(state.m_bkRed, 200);
+    EXPECT_EQ(state.m_settingsDefaulted, 1);
+    EXPECT_EQ(contents(store.colourFile()), "200225255");
+}
+
+TEST_F(SettingsFolder, ExistingFilesAreReadIntoTheMembers) {
+    fs::create_directories(folder);
+    write(folder / "bkcolor.dat", "0\0\0"s "255"s "0\0\0"s);
+    write(folder / "decimal.dat", "2211000");
+    SettingsStore store(folder);
+    CalculatorState state;
+    state.m_settingsDefaulted = 1;
+    store.load(state);
+    EXPECT_EQ(state.m_settingsDefaulted, 0);
+    EXPECT_EQ(state.m_bkRed, 0);
+    EXPECT_EQ(state.m_bkGreen, 255);
+    EXPECT_EQ(state.m_places, 2);
+    EXPECT_EQ(state.m_bkColor, 2);
+    EXPECT_EQ(state.m_tapeMode, 1);
+    EXPECT_EQ(state.m_soundsOn, 1);
+    EXPECT_EQ(state.m_voiceActive, 0);
+    EXPECT_EQ(g_soundsOn, 0);
+    EXPECT_EQ(state.m_voiceSetting, 0);
+    // Reading does not rewrite.
+    EXPECT_EQ(contents(store.choicesFile()), "2211000");
+}
+
+TEST_F(SettingsFolder, LongFilesAreReadOnlyAsFarAsTheirFormat) {
+    fs::create_directories(folder);
+    write(folder / "bkcolor.dat", "100100100" + std::string(100000, '9'));
+    write(folder / "decimal.dat", "4000000trailing");
+    SettingsStore store(folder);
+    CalculatorState state;
+    store.load(state);
+    EXPECT_EQ(state.m_bkBlue, 100);
+    EXPECT_EQ(state.m_places, 4);
+}
+
+TEST_F(SettingsFolder, AFolderInPlaceOfAFileCountsAsMissing) {
+    fs::create_directories(folder / "decimal.dat");
+    write(folder / "bkcolor.dat", "255255255");
+    SettingsStore store(folder, &reporter);
+    CalculatorState state;
+    store.load(state);
+    EXPECT_EQ(state.m_settingsDefaulted, 1);
+    EXPECT_EQ(state.m_bkRed, 200);
+    EXPECT_EQ(reporter.messages.size(), 1u);  // decimal.dat can't be replaced by a file
+}
+
+TEST_F(SettingsFolder, SaveReplacesBothFilesAndLeavesNoTemporaryFile) {
+    SettingsStore store(folder);
+    Settings s;
+    s.places = 1;
+    ASSERT_TRUE(store.save(s));
+    s.bkRed = 5;
+    ASSERT_TRUE(store.save(s));
+    EXPECT_EQ(contents(store.colourFile()), "5\0\0"s "225255"s);
+    EXPECT_EQ(contents(store.choicesFile()), "1001111");
+    EXPECT_EQ(entries(), (std::vector<std::string>{"bkcolor.dat", "decimal.dat"}));
+}
+
+TEST_F(SettingsFolder, UnwritableFolderIsReportedOnceAndTheSettingsStayInMemory) {
+    fs::create_directories(folder);
+    write(folder / "file", "x");
+    SettingsStore store(folder / "file" / "zovrek", &reporter);  // under a plain file
+    CalculatorState state;
+    store.load(state);
+    EXPECT_EQ(state.m_settingsDefaulted, 1);
+    state.m_places = 4;
+    EXPECT_FALSE(store.save(state));
+    EXPECT_FALSE(store.save(state));
+    EXPECT_EQ(state.m_places, 4);
+    ASSERT_EQ(reporter.messages.size(), 1u);
+    EXPECT_NE(reporter.messages[0].find("zovrek"), std::string::npos);
+}
+
+TEST_F(SettingsFolder, NoFolderKnownIsReportedToo) {
+    SettingsStore store(fs::path{}, &reporter);
+    EXPECT_FALSE(store.save(Settings{}));
+    EXPECT_EQ(reporter.messages.size(), 1u);
+}
+
+// --- where the folder is -----------------------------------------------------------------
+
+struct Environment : ::testing::Test {
+    std::vector<std::pair<std::string, std::optional<std::string>>> saved;
+    void set(const char* name, const char* value) {
+        const char* old = std::getenv(name);
+        saved.emplace_back(name, old ? std::optional<std::string>(old) : std::nullopt);
+        if (value)
+            ::setenv(name, value, 1);
+        else
+            ::unsetenv(name);
+    }
+    void TearDown() override {
+        for (auto it = saved.rbegin(); it != saved.rend(); ++it) {
+            if (it->second)
+                ::setenv(it->first.c_str(), it->second->c_str(), 1);
+            else
+                ::unsetenv(it->first.c_str());
+        }
+    }
+};
+
+TEST_F(Environment, OwnVariableFirst) {
+    set("ZOVREK_CONFIG_DIR", "/tmp/zovrek-own");
+    set("XDG_CONFIG_HOME", "/tmp/xdg");
+    EXPECT_EQ(settingsFolder(), fs::path("/tmp/zovrek-own"));
+}
+
+TEST_F(Environment, ThenXdgConfigHome) {
+    set("ZOVREK_CONFIG_DIR", nullptr);
+    set("XDG_CONFIG_HOME", "/tmp/xdg");
+    EXPECT_EQ(settingsFolder(), fs::path("/tmp/xdg/zovrek"));
+}
+
+TEST_F(Environment, ThenHomeConfig) {
+    set("ZOVREK_CONFIG_DIR", "");
+    set("XDG_CONFIG_HOME", "relative/is/ignored");
+    set("HOME", "/tmp/home");
+    EXPECT_EQ(settingsFolder(), fs::path("/tmp/home/.config/zovrek"));
+}
+
+}  // namespace
+}  // namespace zovrek::shell
