@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <istream>
+#include <optional>
 #include <ostream>
 
 namespace zovrek {
@@ -12,7 +13,7 @@ constexpr unsigned char kLongerLength = 0xFF;
 constexpr std::uint16_t kWideMarker = 0xFFFE;
 constexpr std::uint16_t kLongestLength = 0xFFFF;
 
-// Streams are read in pieces of this size so that a false length costs no memory.
+// Streams of unknown size are read in growing pieces of at most this size.
 constexpr std::size_t kReadChunk = std::size_t{1} << 20;
 
 class MemorySource {
@@ -46,16 +47,38 @@ private:
 
 class StreamSource {
 public:
-    explicit StreamSource(std::istream& in) : in_(in) {}
+    explicit StreamSource(std::istream& in) : in_(in) {
+        // A seekable stream tells how much it holds, so a false length is refused before
+        // any memory is taken for it.
+        const std::istream::pos_type here = in_.tellg();
+        if (here == std::istream::pos_type(-1)) return;
+        in_.seekg(0, std::ios::end);
+        const std::istream::pos_type end = in_.tellg();
+        in_.seekg(here);
+        if (end != std::istream::pos_type(-1) && in_ && end >= here)
+            left_ = static_cast<std::uint64_t>(end - here);
+        else
+            in_.clear();
+    }
 
     bool read(unsigned char* dst, std::size_t n) {
         in_.read(reinterpret_cast<char*>(dst), static_cast<std::streamsize>(n));
-        return static_cast<std::size_t>(in_.gcount()) == n;
+        const auto count = static_cast<std::size_t>(in_.gcount());
+        if (left_) *left_ -= std::min<std::uint64_t>(*left_, count);
+        return count == n;
     }
     bool readInto(std::string& out, std::uint64_t n, std::uint64_t& got) {
         got = 0;
+        if (left_ && *left_ < n) {
+            got = *left_;
+            return false;
+        }
+        // With the size unknown the buffer grows by at most what has already arrived, so
+        // memory stays within twice the bytes actually read.
         while (got < n) {
-            const auto piece = static_cast<std::size_t>(std::min<std::uint64_t>(n - got, kReadChunk));
+            const std::uint64_t step =
+                left_ ? n : std::clamp<std::uint64_t>(got, kFirstChunk, kReadChunk);
+            const auto piece = static_cast<std::size_t>(std::min<std::uint64_t>(n - got, step));
             const std::size_t start = out.size();
             out.resize(start + piece);
             in_.read(out.data() + start, static_cast<std::streamsize>(piece));
@@ -66,6 +89,7 @@ public:
                 return false;
             }
         }
+        if (left_) *left_ -= n;
         return true;
     }
     bool atEnd() {
@@ -73,7 +97,10 @@ public:
     }
 
 private:
+    static constexpr std::uint64_t kFirstChunk = 4096;
+
     std::istream& in_;
+    std::optional<std::uint64_t> left_;  // bytes left, when the stream can tell
 };
 
 template <typename Source>

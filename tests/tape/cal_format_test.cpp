@@ -207,3 +207,45 @@ TEST(CalReadLongTest, StreamStopsAtTheEndOfTheString) {
 
 }  // namespace
 }  // namespace zovrek
+
+namespace zovrek {
+namespace {
+
+/// An input buffer that can't seek or tell its size, like a pipe.
+class PipeBuf : public std::streambuf {
+public:
+    explicit PipeBuf(std::string data) : data_(std::move(data)) {
+        setg(data_.data(), data_.data(), data_.data() + data_.size());
+    }
+
+private:
+    std::string data_;
+};
+
+TEST(CalReadPipeTest, FalseLengthOnAnUnseekableStream) {
+    PipeBuf buf(bytes({0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}) + "abc");
+    std::istream in(&buf);
+    const CalReadResult r = readCal(in);
+    EXPECT_EQ(r.status, Status::Damaged);
+    EXPECT_NE(r.error.find("4294967295 bytes of text promised, 3 present"), std::string::npos) << r.error;
+}
+
+TEST(CalReadPipeTest, LongTextOnAnUnseekableStream) {
+    const std::string text(3'000'001, 'p');
+    PipeBuf buf(encodeCal(text) + "tail");
+    std::istream in(&buf);
+    const CalReadResult r = readCal(in);
+    ASSERT_EQ(r.status, Status::Text);
+    EXPECT_TRUE(r.text == text);
+}
+
+TEST(CalReadPipeTest, SeekableStreamReadFromTheMiddle) {
+    std::istringstream in("junk" + encodeCal("mid") + "x");
+    in.seekg(4);
+    const CalReadResult r = readCal(in);
+    ASSERT_EQ(r.status, Status::Text) << r.error;
+    EXPECT_EQ(r.text, "mid");
+}
+
+}  // namespace
+}  // namespace zovrek
