@@ -89,12 +89,6 @@ TEST(Recalc, EachMessageOnALineOfItsOwn) {
     EXPECT_EQ(got.err, kFormat + "\n" + std::string(kClearMarkMessage) + "\n");
 }
 
-TEST(Recalc, OneLineStaysInEditingForm) {
-    const Outcome got = recalc({}, " 5.00\r\n");
-    EXPECT_EQ(got.status, kFailed);
-    EXPECT_EQ(got.out, "_5.00\r\n");
-}
-
 TEST(Recalc, BytesPassThroughAsTheyAre) {
     const std::string note("caf\xe9\x01", 5);
     const Outcome got = recalc({"--marked"}, note + "_5\r\n_+\r\n_1\r\n_=\r\n_0\r\n");
@@ -141,10 +135,6 @@ TEST(Recalc, ReadsAFile) {
     std::filesystem::remove(path);
     EXPECT_EQ(got.status, kOk);
     EXPECT_EQ(got.out, kFixed);
-}
-
-TEST(Recalc, DashIsStandardInput) {
-    EXPECT_EQ(recalc({"-"}, kTape).out, kFixed);
 }
 
 struct BadRow {

@@ -58,20 +58,6 @@ INSTANTIATE_TEST_SUITE_P(
         MarkRow{"Empty", "", ""}),
     RowName());
 
-TEST(MarkSeparatorsMember, RemarksStoredTextAndShowsIt) {
-    struct Window : TapeEditorWindow {
-        std::string shown;
-        void showMessage(std::string_view) override {}
-        void showOutOfRange() override {}
-        void showEditText(std::string_view text) override { shown = text; }
-    } window;
-    TapeReevaluation editor(window);
-    editor.m_editText = tape({" 5", " +"});
-    editor.MarkSeparators();
-    EXPECT_EQ(editor.m_editText, tape({"_5", "_+"}));
-    EXPECT_EQ(window.shown, editor.m_editText);
-}
-
 // ---------------------------------------------------------------- one Update
 
 struct UpdateRow {
@@ -254,11 +240,6 @@ TEST(UpdateTape, HalfCentRoundsUpAfterTheNudge) {
     EXPECT_EQ(r.lastValue, "2.68\r\n");
 }
 
-TEST(UpdateTape, LastValueIsTheLastNumberLineWithItsBreak) {
-    const Reevaluation r = reevaluateTape(tape({" 5.00", " +", " 3.00", " =", " 8.00", " @"}), 3);
-    EXPECT_EQ(r.lastValue, "8.00\r\n");
-}
-
 TEST(UpdateTape, LastValueHasSeparatorsTurnedToSpaces) {
     const Reevaluation r =
         reevaluateTape(tape({"_5", "_+", "_3", "_=", "_0", "_+", "_2_kg"}), 3, true);
@@ -304,41 +285,7 @@ TEST(UpdateTape, FloatingSettingNeverWarns) {
     EXPECT_EQ(r.lastValue, "-1000000000000.\r\n");
 }
 
-TEST(UpdateTape, RangeWarningBelongsToTheEditorNotToOneUpdate) {
-    struct Window : TapeEditorWindow {
-        int warnings = 0;
-        void showMessage(std::string_view) override {}
-        void showOutOfRange() override { ++warnings; }
-    } window;
-    TapeReevaluation editor(window);
-    editor.m_editText = markSeparators(kOverLong);
-    editor.UpdateTape();
-    EXPECT_EQ(window.warnings, 1);
-    EXPECT_TRUE(editor.m_rangeWarned);
-    editor.MarkSeparators();
-    editor.m_updated = false;
-    editor.UpdateTape();
-    EXPECT_EQ(window.warnings, 1);
-}
-
-// ---------------------------------------------------------------- the Update's gate
-
-TEST(UpdateTape, SecondUpdateDoesNothing) {
-    struct Window : TapeEditorWindow {
-        int messages = 0;
-        void showMessage(std::string_view) override { ++messages; }
-        void showOutOfRange() override {}
-    } window;
-    TapeReevaluation editor(window);
-    editor.m_editText = "_5\r\n";
-    editor.UpdateTape();
-    EXPECT_TRUE(editor.m_updated);
-    EXPECT_EQ(window.messages, 1);
-    editor.m_editText = tape({"_5", "_+", "_3", "_=", "_0"});
-    editor.UpdateTape();
-    EXPECT_EQ(window.messages, 1);
-    EXPECT_EQ(editor.m_editText, tape({"_5", "_+", "_3", "_=", "_0"}));
-}
+// ---------------------------------------------------------------- the edit control
 
 TEST(UpdateTape, ReadsTheControlFirst) {
     struct Window : TapeEditorWindow {
