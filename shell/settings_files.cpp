@@ -159,7 +159,7 @@ std::filesystem::path settingsFolder() {
 
 std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
     std::string temp = path.string() + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
+    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
     if (fd < 0) return describe(path, errno);
     int error = 0;
     std::size_t done = 0;
