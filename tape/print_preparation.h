@@ -11,10 +11,9 @@
 namespace zovrek {
 
 inline constexpr int kPrintLinesPerPage = 60;
-/// The title edit takes at most this many characters.
-inline constexpr std::size_t kMaxPrintTitleLength = 32;
 
-/// The modal "Tape Title" dialog (template 216).
+/// The modal "Tape Title" dialog (template 216, texts in dialog_texts.h); its edit takes
+/// at most 32 characters.
 class TapeTitleDialog {
 public:
     virtual ~TapeTitleDialog() = default;

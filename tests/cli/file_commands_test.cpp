@@ -34,14 +34,6 @@ TEST(CatTest, PrintsTheTapeBytesAsTheyAre) {
     EXPECT_EQ(r.err, "");
 }
 
-TEST(CatTest, WideFileIsNarrowed) {
-    test::TempDir dir;
-    test::writeBytes(dir / "w.cal", std::string("\xFF\xFE\xFF\x02" "a\0\xAC\x20", 8));
-    const Outcome r = run(runCat, {(dir / "w.cal").string()});
-    EXPECT_EQ(r.status, kOk);
-    EXPECT_EQ(r.out, "a?");
-}
-
 TEST(CatTest, ZeroByteFileGivesNothing) {
     test::TempDir dir;
     test::writeBytes(dir / "z.cal", "");

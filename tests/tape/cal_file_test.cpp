@@ -92,23 +92,6 @@ TEST(CalFileReadTest, FolderIsRefused) {
     EXPECT_FALSE(r.begun);
 }
 
-TEST(CalFileReadTest, DamagedFileHasBegunAndSaysWhy) {
-    test::TempDir dir;
-    test::writeBytes(dir / "bad.cal", "\x09" "short");
-    const CalFileRead r = readCalFile(dir / "bad.cal");
-    EXPECT_FALSE(r.ok());
-    EXPECT_TRUE(r.begun);
-    EXPECT_NE(r.message.find("shorter than its length prefix"), std::string::npos) << r.message;
-}
-
-TEST(CalFileReadTest, ZeroByteFileHoldsNoText) {
-    test::TempDir dir;
-    test::writeBytes(dir / "zero.cal", "");
-    const CalFileRead r = readCalFile(dir / "zero.cal");
-    EXPECT_TRUE(r.ok());
-    EXPECT_EQ(r.status, Status::NoText);
-}
-
 // ---- The document on top of them.
 
 TEST(DocumentTest, StartsUntitledAndEmpty) {

@@ -68,21 +68,6 @@ TEST(CalWriteTest, FileSizesAtTheFormBoundaries) {
     EXPECT_EQ(f65534.substr(0, 7), bytes({0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0x00, 0x00}));
 }
 
-TEST(CalWriteTest, TextBytesAreWrittenUnchanged) {
-    const std::string tape = " 12.50\r\n *\r\n 4.00\r\n =\r\n 50.00\r\n @\r\n \xE9\x00\xFF\r\n";
-    const std::string file = encodeCal(tape);
-    EXPECT_EQ(file.substr(1), tape);
-}
-
-TEST(CalWriteTest, StreamWriterMatchesEncoder) {
-    for (std::size_t n : {0u, 1u, 254u, 255u, 65533u, 65534u, 70000u}) {
-        const std::string text(n, 'q');
-        std::ostringstream out;
-        ASSERT_TRUE(writeCal(out, text));
-        EXPECT_EQ(out.str(), encodeCal(text)) << n;
-    }
-}
-
 TEST(CalWriteTest, StreamThatFailsAfterNBytesIsReported) {
     const std::string text(300, 'z');  // 303 bytes with its prefix
     for (std::size_t limit : {0u, 1u, 2u, 3u, 100u, 302u}) {

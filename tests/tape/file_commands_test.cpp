@@ -233,19 +233,6 @@ TEST(FileSaveTest, SilentWithoutSounds) {
     EXPECT_EQ(rig.calc.m_tapeSaved, 1);
 }
 
-TEST(FileSaveTest, SaveAfterSaveMeansNewNoLongerAsks) {
-    test::TempDir dir;
-    TapeRig rig;
-    rig.type("2+2=");
-    rig.saveAnswer = dir / "t.cal";
-    rig.command(cmd::FileSave);
-    rig.events.clear();
-    rig.command(cmd::FileNew);
-    EXPECT_FALSE(rig.saw("Save Tape?"));
-    EXPECT_EQ(rig.tape(), "");
-    EXPECT_EQ(test::readBytes(dir / "t.cal"), encodeCal(" 2.00\r\n +\r\n 2.00\r\n =\r\n 4.00\r\n"));
-}
-
 // ---- Open.
 
 struct OpenRow {

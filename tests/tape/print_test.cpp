@@ -56,12 +56,6 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{"LineFeedsDropped", "a\nb\r\n", {"ab "}}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(PrintLinesTest, NoLimitOnTheLineCount) {
-    const auto lines = linesOf(numberedTape(5000));
-    ASSERT_EQ(lines.size(), 5000u);
-    EXPECT_EQ(lines[4999], " 4999. ");
-}
-
 TEST(PrintLinesTest, PrintTextHoldsTheTapeWithoutLineFeeds) {
     CalculatorState state;
     state.m_tape.assign(" 2.\r\n 3");
