@@ -146,8 +146,12 @@ bool FileCommands::saveDocumentAs() {
 
 bool FileCommands::saveAs(const std::filesystem::path& path) {
     const FileResult result = doc_.OnSaveDocument(path);
-    if (!result.ok) host_.reportFileError(result.message);
-    return result.ok;
+    if (!result.ok) {
+        host_.reportFileError(result.message);
+        return false;
+    }
+    host_.addToRecentFiles(path);
+    return true;
 }
 
 void FileCommands::newDocument() {
@@ -161,6 +165,7 @@ bool FileCommands::openDocumentFile(const std::filesystem::path& path) {
         host_.reportFileError(result.message);
         return false;
     }
+    host_.addToRecentFiles(path);
     calc_.onInitialUpdate();
     return true;
 }

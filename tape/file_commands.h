@@ -22,6 +22,8 @@ public:
     virtual std::optional<std::filesystem::path> askSavePath(const std::string& proposedName) = 0;
     /// Tells the user that a file could not be read or written.
     virtual void reportFileError(const std::string& message) = 0;
+    /// A file was read or written and the document took its name (the recent-file list).
+    virtual void addToRecentFiles(const std::filesystem::path&) {}
 };
 
 /// The last line of `tape` (cut after each "\n", keeping its "\r\n"; a last piece without

@@ -191,6 +191,7 @@ TEST_P(FileSaveTest, Outcome) {
     EXPECT_EQ(rig.calc.m_tapeSaved, row.tapeSavedAfter);
     const std::filesystem::path target = row.saveDialog == SaveDialog::NotAsked ? dir / "old.cal" : dir / "new.cal";
     EXPECT_EQ(std::filesystem::exists(target) && test::readBytes(target) == encodeCal(rig.tape()), row.written);
+    EXPECT_EQ(rig.saw("recent " + target.string()), row.written);
     if (row.written) {
         EXPECT_EQ(rig.doc.GetPathName(), target);
         EXPECT_EQ(rig.doc.GetTitle(), target.filename().string());
@@ -260,6 +261,7 @@ TEST_P(FileOpenTest, TakesTheLastNumber) {
     EXPECT_EQ(rig.shown.display, row.display);
     EXPECT_EQ(rig.calc.m_entry, row.entry);
     EXPECT_EQ(rig.doc.GetTitle(), "in.cal");
+    EXPECT_TRUE(rig.saw("recent " + (dir / "in.cal").string()));
     EXPECT_EQ(rig.calc.m_fileOpened, 1);
     EXPECT_EQ(rig.calc.m_resultShown, 1);
     EXPECT_EQ(rig.calc.m_cleared, 0);
@@ -372,6 +374,7 @@ TEST(FileOpenTest, DamagedFileIsReportedAndTheTapeStays) {
     rig.openAnswer = dir / "bad.cal";
     rig.command(cmd::FileOpen);
     EXPECT_TRUE(rig.sawPrefix("error Could not read \"" + (dir / "bad.cal").string() + "\""));
+    EXPECT_FALSE(rig.sawPrefix("recent "));
     EXPECT_EQ(rig.tape(), kFiftyTape);
     EXPECT_EQ(rig.tapeControl, kFiftyTape);
     EXPECT_TRUE(rig.doc.m_tapeText.empty());

@@ -27,7 +27,7 @@ public:
     std::optional<std::string> titleAnswer;
 
     // Record: dialogs and sounds in order ("Save Tape?", "Open", "Save As <proposed>",
-    // "Tape Title <preset>", "sound <name>", "error <message>").
+    // "Tape Title <preset>", "sound <name>", "error <message>", "recent <path>").
     std::vector<std::string> events;
     ControlValues shown;
     std::string tapeControl;
@@ -84,6 +84,9 @@ public:
         return saveAnswer;
     }
     void reportFileError(const std::string& message) override { events.push_back("error " + message); }
+    void addToRecentFiles(const std::filesystem::path& path) override {
+        events.push_back("recent " + path.string());
+    }
 
     // TapeTitleDialog.
     std::optional<std::string> run(const std::string& title) override {
