@@ -11,7 +11,7 @@ function(zovrek_add_gtest name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   zovrek_warnings(${name})
-  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST NO_PRETTY_VALUES
     PROPERTIES ENVIRONMENT "LANG=C;LC_ALL=C;QT_QPA_PLATFORM=offscreen")
 endfunction()
 
