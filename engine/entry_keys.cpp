@@ -5,15 +5,9 @@
 
 #include "calculator.h"
 #include "number_text.h"
+#include "sound_names.h"
 
 namespace zovrek {
-namespace {
-
-constexpr const char* kDigitVoices[10] = {"zeroa.wav", "onea.wav",   "twoa.wav",  "threea.wav",
-                                          "foura.wav", "fivea.wav",  "sixa.wav",  "sevena.wav",
-                                          "eighta.wav", "ninea.wav"};
-
-}  // namespace
 
 void Calculator::onDigit(int digit) {
     if (m_functionResult) return;
@@ -33,7 +27,7 @@ void Calculator::onDigit(int digit) {
         if (m_fractionPos < INT_MAX) ++m_fractionPos;
     }
     m_display = floatingFormat(m_entry, m_digits);
-    playVoice(kDigitVoices[digit], true);
+    playVoice(digitVoice(digit), true);
 
     m_awaitEntry = m_resultShown = m_cleared = m_entryEmpty = m_clearOnEntry = 0;
     m_backLocked = m_opBlocked = m_resultLocked = m_tapeSaved = m_noClearMark = 0;
@@ -60,7 +54,7 @@ void Calculator::onZero() {
         if (m_fractionPos < INT_MAX) ++m_fractionPos;
         m_display += '0';
     }
-    playVoice(kDigitVoices[0], true);
+    playVoice(digitVoice(0), true);
 
     m_awaitEntry = m_resultShown = m_cleared = m_entryEmpty = m_clearOnEntry = 0;
     m_backLocked = m_opBlocked = m_resultLocked = m_tapeSaved = m_noClearMark = 0;

@@ -4,6 +4,7 @@
 
 #include "calculator.h"
 #include "number_text.h"
+#include "sound_names.h"
 
 namespace zovrek {
 namespace {
@@ -27,20 +28,6 @@ double apply(int op, double left, double right) {
         case OpSubtract: return left - right;
         case OpPercent: return (right / 100) * left;
         default: return left;
-    }
-}
-
-std::string_view voiceOf(char c) {
-    static constexpr const char* kDigits[10] = {
-        "zeroa.wav", "onea.wav", "twoa.wav", "threea.wav", "foura.wav",
-        "fivea.wav", "sixa.wav", "sevena.wav", "eighta.wav", "ninea.wav"};
-    if (c >= '0' && c <= '9') return kDigits[c - '0'];
-    switch (c) {
-        case '+': return "plusa.wav";
-        case '-': return "minusa.wav";
-        case '.': return "pointa.wav";
-        case 'e': return "exp.wav";
-        default: return {};
     }
 }
 
@@ -162,7 +149,7 @@ void Calculator::speakResult() {
     window_.playSound("equals.wav", true);
     if (!m_roundOperands) return;
     for (const char c : m_display) {
-        const auto name = voiceOf(c);
+        const auto name = readoutSoundOf(c);
         if (!name.empty() && m_voiceActive == 1) window_.playSound(name, true);
     }
 }

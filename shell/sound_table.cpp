@@ -2,6 +2,7 @@
 
 #include "engine/calculator_state.h"
 #include "engine/calculator_window.h"
+#include "engine/sound_names.h"
 
 namespace zovrek::shell {
 namespace {
@@ -124,19 +125,7 @@ bool playCue(CalculatorWindow& window, const CalculatorState& state, int id, std
     return true;
 }
 
-std::string_view readoutSoundFor(char c) {
-    static constexpr std::string_view kDigits[] = {
-        "zeroa.wav", "onea.wav", "twoa.wav",   "threea.wav", "foura.wav",
-        "fivea.wav", "sixa.wav", "sevena.wav", "eighta.wav", "ninea.wav"};
-    if (c >= '0' && c <= '9') return kDigits[c - '0'];
-    switch (c) {
-    case '+': return "plusa.wav";
-    case '-': return "minusa.wav";
-    case '.': return "pointa.wav";
-    case 'e': return "exp.wav";
-    default: return {};
-    }
-}
+std::string_view readoutSoundFor(char c) { return readoutSoundOf(c); }
 
 std::vector<std::string_view> readoutSounds(std::string_view display, bool roundOperands) {
     std::vector<std::string_view> sounds{"equals.wav"};
