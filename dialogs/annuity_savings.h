@@ -1,7 +1,7 @@
 #pragma once
 // The annuity savings calculator (dialog template 236).
 
-#include "dialogs/special_function.h"
+#include "dialogs/function_dialog.h"
 
 namespace zovrek::dialogs {
 

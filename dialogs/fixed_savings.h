@@ -1,7 +1,7 @@
 #pragma once
 // The fixed savings calculator (dialog template 237).
 
-#include "dialogs/special_function.h"
+#include "dialogs/function_dialog.h"
 
 namespace zovrek::dialogs {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The loan payment calculator (dialog template 234).
 
-#include "dialogs/special_function.h"
+#include "dialogs/function_dialog.h"
 
 namespace zovrek::dialogs {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The scientific calculations (dialog template 238).
 
-#include "dialogs/special_function.h"
+#include "dialogs/function_dialog.h"
 
 namespace zovrek::dialogs {
 

@@ -1,7 +1,7 @@
 #pragma once
 // The simple interest calculator (dialog template 235).
 
-#include "dialogs/special_function.h"
+#include "dialogs/function_dialog.h"
 
 namespace zovrek::dialogs {
 

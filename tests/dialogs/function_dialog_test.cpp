@@ -11,7 +11,7 @@
 #include "dialogs/loan_payment.h"
 #include "dialogs/scientific.h"
 #include "dialogs/simple_interest.h"
-#include "dialogs/special_function.h"
+#include "dialogs/function_dialog.h"
 #include "recording_window.h"
 
 namespace zovrek::dialogs {

@@ -1,4 +1,4 @@
-#include "dialogs/special_function.h"
+#include "dialogs/function_dialog.h"
 
 #include <cmath>
 
