@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "commands.h"
 #include "dialogs/annuity_savings.h"
@@ -18,11 +19,21 @@ namespace zovrek::cli {
 namespace {
 
 using dialogs::MemoryControls;
+using Results = std::vector<std::pair<std::string_view, double>>;
 
 struct Input {
     int id;
     std::string_view name;  ///< the argument's name in the usage line
 };
+
+/// A radio group chosen by a word argument.
+struct Choice {
+    int id;
+    std::initializer_list<std::string_view> words;
+    std::string_view problem;  ///< the usage message for another word
+};
+
+constexpr std::string_view kPeriodProblem = "the period type must be months or years";
 
 int usage(Streams io, std::string_view synopsis, std::string_view problem) {
     io.err << "zovrek-tape: " << problem << "\nusage: zovrek-tape " << synopsis << '\n';
@@ -39,12 +50,6 @@ int choiceOf(std::string_view word, std::initializer_list<std::string_view> choi
     return -1;
 }
 
-/// Puts the arguments into their fields; the dialog has already shown its members.
-void enter(MemoryControls& controls, const Args& args, std::initializer_list<Input> inputs) {
-    std::size_t k = 0;
-    for (const auto& input : inputs) controls.setText(input.id, args[k++]);
-}
-
 /// After Calculate: the first prompt the read gave, naming the argument, or empty.
 std::string readProblem(const MemoryControls& controls, std::initializer_list<Input> inputs) {
     if (controls.prompts.empty()) return {};
@@ -54,95 +59,82 @@ std::string readProblem(const MemoryControls& controls, std::initializer_list<In
     return message;
 }
 
-void print(std::ostream& out, std::initializer_list<std::pair<std::string_view, double>> fields) {
-    for (const auto& [name, value] : fields) out << name << ' ' << dialogs::fieldText(value) << '\n';
+/// Enters the number arguments and then the choice words into a fresh dialog of type D,
+/// presses Calculate and prints the fields `results` picks, or gives the usage message.
+template <class D, class Pick>
+int calculate(const Args& args, Streams io, std::string_view synopsis,
+              std::initializer_list<Input> inputs, std::initializer_list<Choice> choices,
+              Pick results) {
+    if (args.size() != inputs.size() + choices.size()) {
+        const auto name = synopsis.substr(0, synopsis.find(' '));
+        return usage(io, synopsis,
+                     std::string(name) + " needs " +
+                         std::to_string(inputs.size() + choices.size()) + " arguments");
+    }
+    std::vector<int> chosen;
+    std::size_t k = inputs.size();
+    for (const auto& choice : choices) {
+        chosen.push_back(choiceOf(args[k++], choice.words));
+        if (chosen.back() < 0) return usage(io, synopsis, choice.problem);
+    }
+
+    MemoryControls controls;
+    D dialog(controls);
+    dialog.onInitDialog();  // the dialog has shown its members; the arguments go over them
+    k = 0;
+    for (const auto& input : inputs) controls.setText(input.id, args[k++]);
+    k = 0;
+    for (const auto& choice : choices) controls.setRadio(choice.id, chosen[k++]);
+    dialog.onCalculate();
+    if (const auto problem = readProblem(controls, inputs); !problem.empty())
+        return usage(io, synopsis, problem);
+    for (const auto& [name, value] : results(dialog))
+        io.out << name << ' ' << dialogs::fieldText(value) << '\n';
+    return kOk;
 }
 
 }  // namespace
 
 int runInterest(const Args& args, Streams io) {
-    constexpr std::string_view synopsis = "interest PRINCIPAL RATE MONTHS";
     using D = dialogs::SimpleInterestDialog;
-    const auto inputs = {Input{D::kPrincipalId, "PRINCIPAL"}, Input{D::kRateId, "RATE"},
-                         Input{D::kMonthsId, "MONTHS"}};
-    if (args.size() != inputs.size()) return usage(io, synopsis, "interest needs 3 arguments");
-    MemoryControls controls;
-    D dialog(controls);
-    dialog.onInitDialog();
-    enter(controls, args, inputs);
-    dialog.onCalculate();
-    if (const auto problem = readProblem(controls, inputs); !problem.empty())
-        return usage(io, synopsis, problem);
-    print(io.out, {{"interest", dialog.m_interest}});
-    return kOk;
+    return calculate<D>(
+        args, io, "interest PRINCIPAL RATE MONTHS",
+        {{D::kPrincipalId, "PRINCIPAL"}, {D::kRateId, "RATE"}, {D::kMonthsId, "MONTHS"}}, {},
+        [](const D& d) { return Results{{"interest", d.m_interest}}; });
 }
 
 int runSavings(const Args& args, Streams io) {
-    constexpr std::string_view synopsis = "savings AMOUNT RATE PERIOD months|years";
     using D = dialogs::FixedSavingsDialog;
-    const auto inputs = {Input{D::kCurrentId, "AMOUNT"}, Input{D::kRateId, "RATE"},
-                         Input{D::kPeriodId, "PERIOD"}};
-    if (args.size() != inputs.size() + 1)
-        return usage(io, synopsis, "savings needs 4 arguments");
-    const int unit = choiceOf(args[3], {"months", "years"});
-    if (unit < 0) return usage(io, synopsis, "the period type must be months or years");
-    MemoryControls controls;
-    D dialog(controls);
-    dialog.onInitDialog();
-    enter(controls, args, inputs);
-    controls.setRadio(D::kMonthsRadioId, unit);
-    dialog.onCalculate();
-    if (const auto problem = readProblem(controls, inputs); !problem.empty())
-        return usage(io, synopsis, problem);
-    print(io.out, {{"future", dialog.m_futureSavings}});
-    return kOk;
+    return calculate<D>(
+        args, io, "savings AMOUNT RATE PERIOD months|years",
+        {{D::kCurrentId, "AMOUNT"}, {D::kRateId, "RATE"}, {D::kPeriodId, "PERIOD"}},
+        {{D::kMonthsRadioId, {"months", "years"}, kPeriodProblem}},
+        [](const D& d) { return Results{{"future", d.m_futureSavings}}; });
 }
 
 int runAnnuity(const Args& args, Streams io) {
-    constexpr std::string_view synopsis = "annuity BALANCE PAYMENT RATE PERIOD months|years";
     using D = dialogs::AnnuitySavingsDialog;
-    const auto inputs = {Input{D::kOpeningId, "BALANCE"}, Input{D::kPaymentId, "PAYMENT"},
-                         Input{D::kRateId, "RATE"}, Input{D::kPeriodId, "PERIOD"}};
-    if (args.size() != inputs.size() + 1)
-        return usage(io, synopsis, "annuity needs 5 arguments");
-    const int unit = choiceOf(args[4], {"months", "years"});
-    if (unit < 0) return usage(io, synopsis, "the period type must be months or years");
-    MemoryControls controls;
-    D dialog(controls);
-    dialog.onInitDialog();
-    enter(controls, args, inputs);
-    controls.setRadio(D::kMonthsRadioId, unit);
-    dialog.onCalculate();
-    if (const auto problem = readProblem(controls, inputs); !problem.empty())
-        return usage(io, synopsis, problem);
-    print(io.out, {{"future", dialog.m_futureValue}});
-    return kOk;
+    return calculate<D>(args, io, "annuity BALANCE PAYMENT RATE PERIOD months|years",
+                        {{D::kOpeningId, "BALANCE"},
+                         {D::kPaymentId, "PAYMENT"},
+                         {D::kRateId, "RATE"},
+                         {D::kPeriodId, "PERIOD"}},
+                        {{D::kMonthsRadioId, {"months", "years"}, kPeriodProblem}},
+                        [](const D& d) { return Results{{"future", d.m_futureValue}}; });
 }
 
 int runLoan(const Args& args, Streams io) {
-    constexpr std::string_view synopsis =
-        "loan AMOUNT RATE PERIOD months|years monthly|biweekly";
     using D = dialogs::LoanPaymentDialog;
-    const auto inputs = {Input{D::kAmountId, "AMOUNT"}, Input{D::kRateId, "RATE"},
-                         Input{D::kPeriodId, "PERIOD"}};
-    if (args.size() != inputs.size() + 2) return usage(io, synopsis, "loan needs 5 arguments");
-    const int unit = choiceOf(args[3], {"months", "years"});
-    if (unit < 0) return usage(io, synopsis, "the period type must be months or years");
-    const int schedule = choiceOf(args[4], {"monthly", "biweekly"});
-    if (schedule < 0) return usage(io, synopsis, "the schedule must be monthly or biweekly");
-    MemoryControls controls;
-    D dialog(controls);
-    dialog.onInitDialog();
-    enter(controls, args, inputs);
-    controls.setRadio(D::kMonthsRadioId, unit);
-    controls.setRadio(D::kMonthlyRadioId, schedule);
-    dialog.onCalculate();
-    if (const auto problem = readProblem(controls, inputs); !problem.empty())
-        return usage(io, synopsis, problem);
-    print(io.out, {{"payment", dialog.m_paymentAmount},
-                   {"interest", dialog.m_totalInterest},
-                   {"repaid", dialog.m_repaidTotal}});
-    return kOk;
+    return calculate<D>(
+        args, io, "loan AMOUNT RATE PERIOD months|years monthly|biweekly",
+        {{D::kAmountId, "AMOUNT"}, {D::kRateId, "RATE"}, {D::kPeriodId, "PERIOD"}},
+        {{D::kMonthsRadioId, {"months", "years"}, kPeriodProblem},
+         {D::kMonthlyRadioId, {"monthly", "biweekly"}, "the schedule must be monthly or biweekly"}},
+        [](const D& d) {
+            return Results{{"payment", d.m_paymentAmount},
+                           {"interest", d.m_totalInterest},
+                           {"repaid", d.m_repaidTotal}};
+        });
 }
 
 }  // namespace zovrek::cli
