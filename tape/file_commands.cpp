@@ -5,6 +5,21 @@
 
 namespace zovrek {
 
+namespace {
+
+// atof as the tape was written for: a number starts with a digit or a point after the
+// white space and sign. A note such as "Info >> 5" or "Nanny >> 50" reads as 0, not as
+// infinity or not-a-number.
+double readTapeNumber(std::string_view line) {
+    std::size_t i = line.find_first_not_of(" \t\n\v\f\r");
+    if (i == std::string_view::npos) return 0;
+    if (line[i] == '+' || line[i] == '-') ++i;
+    if (i == line.size() || ((line[i] < '0' || line[i] > '9') && line[i] != '.')) return 0;
+    return parseNumber(line);
+}
+
+}  // namespace
+
 std::string_view lastNumberLine(std::string_view tape) {
     // Walk back line by line from the last line feed; only the last line with a digit counts.
     std::size_t end = tape.rfind('\n');
@@ -109,7 +124,7 @@ void FileCommands::onFileOpen() {
 
 void FileCommands::takeLastNumber() {
     const std::string_view line = lastNumberLine(calc_.m_tape.view());
-    calc_.m_entry = parseNumber(line);
+    calc_.m_entry = readTapeNumber(line);
     calc_.m_display = std::string(line);
     if (calc_.m_roundOperands != 0) {
         calc_.formatEntry();

@@ -285,7 +285,9 @@ INSTANTIATE_TEST_SUITE_P(
         OpenRow{"NoDigitFloating", 1, " +\r\n @\r\n", "", 0},
         OpenRow{"NoDigitFixed", 3, " +\r\n @\r\n", "0.00", 0},
         OpenRow{"PieceWithoutLineFeedIgnored", 3, " 3.00\r\n 7", "3.00", 3},
-        OpenRow{"EmptyTape", 3, "", "0.00", 0}),
+        OpenRow{"EmptyTape", 3, "", "0.00", 0},
+        OpenRow{"NoteStartingWithInfReadsAsZero", 3, " 5.00\r\nInfo >> 7\r\n", "0.00", 0},
+        OpenRow{"NoteStartingWithNanReadsAsZero", 1, "Nanny >> 50\r\n", "Nanny >> 50\r\n", 0}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct OpenOfferRow {
