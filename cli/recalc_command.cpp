@@ -1,7 +1,8 @@
 // zovrek-tape recalc: one Update of the tape editor on a tape text, without the dialog.
 
+#include <array>
 #include <fstream>
-#include <iterator>
+#include <istream>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -72,8 +73,13 @@ std::optional<std::string> parse(const Args& args, RecalcOptions& options) {
     return std::nullopt;
 }
 
+// Through istream::read, which turns a failing file (a folder, say) into badbit; the
+// stream buffer itself would throw.
 std::optional<std::string> readAll(std::istream& in) {
-    std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::string text;
+    std::array<char, 65536> chunk{};
+    while (in.read(chunk.data(), chunk.size()) || in.gcount() > 0)
+        text.append(chunk.data(), static_cast<std::size_t>(in.gcount()));
     if (in.bad()) return std::nullopt;
     return text;
 }

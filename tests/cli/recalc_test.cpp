@@ -160,7 +160,8 @@ INSTANTIATE_TEST_SUITE_P(
                       BadRow{"PlacesEmpty", {"--places="}},
                       BadRow{"PlacesMissing", {"--places"}},
                       BadRow{"TwoFiles", {"a.tape", "b.tape"}},
-                      BadRow{"MissingFile", {"/nonexistent/zovrek/none.tape"}}),
+                      BadRow{"MissingFile", {"/nonexistent/zovrek/none.tape"}},
+                      BadRow{"FolderAsFile", {std::filesystem::temp_directory_path().string()}}),
     [](const ::testing::TestParamInfo<BadRow>& row) { return std::string(row.param.name); });
 
 }  // namespace
