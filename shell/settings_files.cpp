@@ -29,10 +29,16 @@ void takeIfWithin(int value, int low, int high, int& member) {
     if (value >= low && value <= high) member = value;
 }
 
-// Reads at most `limit` bytes; nothing when the file can't be opened or read.
+// Reads at most `limit` bytes; nothing when the file can't be opened or read, or is not a
+// plain file (opening a FIFO without O_NONBLOCK would wait for a writer for ever).
 std::optional<std::string> readPrefix(const std::filesystem::path& path, std::size_t limit) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) return std::nullopt;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return std::nullopt;
+    }
     std::string bytes(limit, '\0');
     std::size_t got = 0;
     bool failed = false;

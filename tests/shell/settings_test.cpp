@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -225,6 +226,44 @@ TEST_F(SettingsFolder, UnwritableFolderIsReportedOnceAndTheSettingsStayInMemory)
     ASSERT_EQ(reporter.messages.size(), 1u);
     EXPECT_NE(reporter.messages[0].find("zovrek"), std::string::npos);
 }
+
+// A settings path that is not a plain file (a FIFO would block the open for ever) counts
+// as a file that can't be read: every setting takes its default.
+struct OddFileRow {
+    const char* name;
+    const char* path;  ///< which of the two files is odd
+    bool fifo;         ///< a FIFO, else a folder
+};
+
+class OddSettingsFiles : public SettingsFolder,
+                         public ::testing::WithParamInterface<OddFileRow> {};
+
+TEST_P(OddSettingsFiles, TakeTheDefaultsWithoutWaiting) {
+    fs::create_directories(folder);
+    write(folder / "bkcolor.dat", "255255255");
+    write(folder / "decimal.dat", "2311000");
+    const fs::path odd = folder / GetParam().path;
+    fs::remove(odd);
+    if (GetParam().fifo)
+        ASSERT_EQ(::mkfifo(odd.c_str(), 0600), 0);
+    else
+        fs::create_directory(odd);
+    SettingsStore store(folder, &reporter);
+    CalculatorState state;
+    store.load(state);
+    EXPECT_EQ(state.m_settingsDefaulted, 1);
+    EXPECT_EQ(settingsOf(state), Settings{});
+    if (GetParam().fifo) {  // replaced by the defaults
+        EXPECT_EQ(contents(store.colourFile()), "200225255");
+        EXPECT_EQ(contents(store.choicesFile()), "3001111");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, OddSettingsFiles,
+                         ::testing::Values(OddFileRow{"ColourFifo", "bkcolor.dat", true},
+                                           OddFileRow{"ChoicesFifo", "decimal.dat", true},
+                                           OddFileRow{"ColourFolder", "bkcolor.dat", false}),
+                         [](const auto& p) { return std::string(p.param.name); });
 
 // --- where the folder is -----------------------------------------------------------------
 
