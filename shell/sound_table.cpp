@@ -1,5 +1,6 @@
 #include "shell/sound_table.h"
 
+#include "engine/calculator.h"
 #include "engine/calculator_state.h"
 #include "engine/calculator_window.h"
 #include "engine/sound_names.h"
@@ -123,6 +124,16 @@ bool playCue(CalculatorWindow& window, const CalculatorState& state, int id, std
     const SoundCue& c = rule->cues[cue];
     window.playSound(c.name, waits(c.wait, state.m_tapeMode));
     return true;
+}
+
+bool updateSoundsItem(Calculator& calculator) {
+    calculator.refresh();
+    return calculator.m_soundsOn != 0;
+}
+
+bool updateVoiceItem(Calculator& calculator) {
+    calculator.refresh();
+    return calculator.m_voiceActive != 0;
 }
 
 std::string_view readoutSoundFor(char c) { return readoutSoundOf(c); }

@@ -9,6 +9,7 @@
 #include <vector>
 
 namespace zovrek {
+class Calculator;
 class CalculatorWindow;
 struct CalculatorState;
 }  // namespace zovrek
@@ -62,6 +63,12 @@ bool waits(SoundWait wait, int tapeMode);
 /// Plays cue `cue` of the command's row when its switch is on; false when it played nothing.
 bool playCue(CalculatorWindow& window, const CalculatorState& state, int id,
              std::size_t cue = 0);
+
+/// The menu updates of "&Sounds" (32821) and "&Voice" (32825): each shows the view's values
+/// in its controls again and tells whether the item carries the check mark (m_soundsOn,
+/// respectively m_voiceActive, not 0).
+bool updateSoundsItem(Calculator& calculator);
+bool updateVoiceItem(Calculator& calculator);
 
 /// The sound of one display character in the result readout, or empty for a silent one.
 std::string_view readoutSoundFor(char c);

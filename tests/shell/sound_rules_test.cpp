@@ -178,5 +178,24 @@ TEST(SoundTable, SoundsCommandMovesTheFrameSwitchToo) {
     EXPECT_EQ(rig.window.sounds[0], (SoundRequest{"chimedwn.wav", true}));
 }
 
+TEST(SoundTable, SoundsAndVoiceItemsAreCheckedWhileTheirSwitchIsOn) {
+    Rig rig;
+    rig.press("5");
+    rig.calc.m_soundsOn = 1;
+    rig.calc.m_voiceActive = rig.calc.m_voiceSetting = 1;
+    rig.window.shown = {};
+    EXPECT_TRUE(updateSoundsItem(rig.calc));
+    EXPECT_EQ(rig.window.shown.display, rig.calc.m_display);  // the values shown again
+    EXPECT_TRUE(updateVoiceItem(rig.calc));
+    rig.calc.onCommand(cmd::Sounds);
+    EXPECT_FALSE(updateSoundsItem(rig.calc));
+    EXPECT_TRUE(updateVoiceItem(rig.calc));
+    rig.calc.onCommand(cmd::Voice);
+    EXPECT_FALSE(updateVoiceItem(rig.calc));
+    rig.calc.onCommand(cmd::Sounds);
+    EXPECT_TRUE(updateSoundsItem(rig.calc));
+    g_soundsOn = 1;
+}
+
 }  // namespace
 }  // namespace zovrek::shell
