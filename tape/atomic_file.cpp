@@ -81,8 +81,11 @@ std::string failedWrite(const std::filesystem::path& target, int err) {
 int createTemporary(const std::filesystem::path& target, std::filesystem::path& temp) {
     static std::atomic<unsigned> counter{0};
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
+    // Part of the name is enough to tell whose temporary it is; the whole of a long name
+    // plus the suffix would pass the folder's name length limit.
+    const std::string stem = target.filename().string().substr(0, 64);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = folder / ("." + target.filename().string() + "." + std::to_string(::getpid()) + "." +
+        temp = folder / ("." + stem + "." + std::to_string(::getpid()) + "." +
                          std::to_string(counter++) + ".tmp");
         const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) return fd;

@@ -33,6 +33,15 @@ TEST(AtomicFileTest, ReplacesAnOldFileAndKeepsItsPermissions) {
     EXPECT_EQ(dir.listing(), "a.cal;");
 }
 
+TEST(AtomicFileTest, NameOfTheLongestLengthCanBeSaved) {
+    test::TempDir dir;
+    const std::string name = std::string(251, 'n') + ".cal";  // 255 bytes, the most allowed
+    const FileResult r = writeCalFile(dir / name, " 5.00\r\n");
+    ASSERT_TRUE(r.ok) << r.message;
+    EXPECT_EQ(test::readBytes(dir / name), encodeCal(" 5.00\r\n"));
+    EXPECT_EQ(dir.listing(), name + ";");
+}
+
 TEST(AtomicFileTest, ProducerFailingHalfWayLeavesTheOldFile) {
     test::TempDir dir;
     test::writeBytes(dir / "a.cal", encodeCal("precious"));
