@@ -47,7 +47,8 @@ int readColourField(std::string_view field);
 int readChoiceByte(char byte);
 
 /// Takes the fields that `bytes` supplies into `settings`. A field the file is too short
-/// for, or whose value is outside its range, is left as `settings` holds it.
+/// for, that holds no number (no digit where one must be), or whose value is outside its
+/// range, is left as `settings` holds it.
 void decodeColourFile(std::string_view bytes, Settings& settings);
 void decodeChoicesFile(std::string_view bytes, Settings& settings);
 

@@ -103,6 +103,10 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeRow{"ColourOutOfRange", "999-1\0300"s, "3001111", Settings{}},
         DecodeRow{"PlacesNotADigitIsZeroSoDefault", "200225255", "x001111", Settings{}},
         DecodeRow{"ChoicesOutOfRange", "200225255", "3492222", Settings{}},
+        // Bytes that hold no number at all (a file of NULs or blanks) are garbled, not 0:
+        // they must not turn the sounds off or paint the tape black.
+        DecodeRow{"GarbledChoices", "200225255", "3\0 x\0\0\xff"s, Settings{}},
+        DecodeRow{"GarbledColour", "\0\0\0"s "   "s "+\0\0"s, "3001111", Settings{}},
         DecodeRow{"SwitchesOff", "200225255", "4000000", with([](Settings& s) {
                       s.places = 4;
                       s.soundsOn = s.voiceActive = s.globalSoundsOn = s.voiceSetting = 0;
