@@ -104,12 +104,19 @@ void syncFolder(const std::filesystem::path& target) {
 
 }  // namespace
 
-FileResult writeFileAtomically(const std::filesystem::path& target,
+FileResult writeFileAtomically(const std::filesystem::path& named,
                                const std::function<bool(std::ostream&)>& produce) {
-    if (target.filename().empty()) return FileResult::failure(failedWrite(target, EISDIR));
+    if (named.filename().empty()) return FileResult::failure(failedWrite(named, EISDIR));
+    // A link stays a link: the file it points at is the one replaced.
+    std::filesystem::path target = named;
+    std::error_code ec;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(named, ec))) {
+        std::filesystem::path real = std::filesystem::canonical(named, ec);
+        if (!ec) target = std::move(real);
+    }
     std::filesystem::path temp;
     const int fd = createTemporary(target, temp);
-    if (fd < 0) return FileResult::failure(failedWrite(target, errno));
+    if (fd < 0) return FileResult::failure(failedWrite(named, errno));
 
     int err = 0;
     struct stat existing {};
@@ -131,7 +138,7 @@ FileResult writeFileAtomically(const std::filesystem::path& target,
     if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
     if (err != 0) {
         ::unlink(temp.c_str());
-        return FileResult::failure(failedWrite(target, err));
+        return FileResult::failure(failedWrite(named, err));
     }
     syncFolder(target);
     return {};

@@ -19,7 +19,8 @@ struct FileResult {
 /// Writes `target` atomically: `produce` writes the content to a stream backed by a new
 /// temporary file in the same folder, which is flushed, synced and renamed over `target`.
 /// When `produce` returns false, a write fails or the rename fails, the temporary file is
-/// removed and `target` is left as it was. An existing target keeps its permissions.
+/// removed and `target` is left as it was. An existing target keeps its permissions;
+/// a symbolic link stays one, and the file it points at is replaced.
 FileResult writeFileAtomically(const std::filesystem::path& target,
                                const std::function<bool(std::ostream&)>& produce);
 

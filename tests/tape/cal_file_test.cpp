@@ -42,6 +42,16 @@ TEST(AtomicFileTest, NameOfTheLongestLengthCanBeSaved) {
     EXPECT_EQ(dir.listing(), name + ";");
 }
 
+TEST(AtomicFileTest, SavingThroughALinkReplacesTheFileItPointsAt) {
+    test::TempDir dir;
+    test::writeBytes(dir / "real.cal", "old");
+    std::filesystem::create_symlink("real.cal", dir / "link.cal");
+    ASSERT_TRUE(writeCalFile(dir / "link.cal", "new").ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.cal"));
+    EXPECT_EQ(test::readBytes(dir / "real.cal"), encodeCal("new"));
+    EXPECT_EQ(dir.listing(), "link.cal;real.cal;");
+}
+
 TEST(AtomicFileTest, ProducerFailingHalfWayLeavesTheOldFile) {
     test::TempDir dir;
     test::writeBytes(dir / "a.cal", encodeCal("precious"));
