@@ -148,9 +148,16 @@ PlacesText placesFormat(double v, int places, int digits) {
     if (!d.digits.empty()) {
         std::string whole = d.digits;
         whole.append(static_cast<std::size_t>(d.pointPos + places) - d.digits.size(), '0');
-        std::from_chars(whole.data(), whole.data() + whole.size(), r);
         static constexpr double kPow10[] = {1, 10, 100, 1000, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
-        r /= places < 10 ? kPow10[places] : std::pow(10.0, places);
+        if (std::from_chars(whole.data(), whole.data() + whole.size(), r).ec == std::errc()) {
+            r /= places < 10 ? kPow10[places] : std::pow(10.0, places);
+        } else {
+            // The digits times 10^places lie beyond the largest double: read the rounded
+            // value with its exponent instead, rather than lose it.
+            const std::string scaled =
+                d.digits + "e" + std::to_string(d.pointPos - static_cast<int>(d.digits.size()));
+            std::from_chars(scaled.data(), scaled.data() + scaled.size(), r);
+        }
         if (nudged < 0) r = -r;
     }
 

@@ -15,6 +15,16 @@ TEST(SpecialResult, EntersAsFormattedEntryAndIsTapedByNextOperator) {
               (std::vector<std::string>{" 193.33", " +", " 1.00", " =", " 194.33"}));
 }
 
+// Values beyond 10^305 must keep their size with fixed places, not print as zero.
+TEST(SpecialResult, HugeValueKeepsItsSizeOnTheTape) {
+    Rig rig(kThreePlaces);
+    rig.calc.takeSpecialResult(1e306);
+    rig.press("+1= M+");
+    EXPECT_EQ(rig.tapeLines(),
+              (std::vector<std::string>{" 1.e+306", " +", " 1.000", " =", " 1.e+306"}));
+    EXPECT_EQ(rig.window.shown.memoryText, "1.e+306");
+}
+
 TEST(SpecialResult, DigitAfterHandBackStartsNewNumber) {
     Rig rig;
     rig.calc.takeSpecialResult(42);
