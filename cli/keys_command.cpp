@@ -1,7 +1,6 @@
 // zovrek-tape keys: a fresh calculator fed with keys, for scripts and outside checks.
 
 #include <charconv>
-#include <cstdio>
 #include <ostream>
 #include <string_view>
 #include <variant>
@@ -140,10 +139,11 @@ bool parse(const Args& args, KeysOptions& o, std::ostream& err) {
     return true;
 }
 
+// As printf's "%.17g" writes it, whatever the locale.
 std::string printed17(double v) {
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.17g", v);
-    return buf;
+    const auto res = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::general, 17);
+    return std::string(buf, res.ptr);
 }
 
 void writeTapeLines(std::string_view tape, std::ostream& out) {
