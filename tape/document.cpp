@@ -15,10 +15,9 @@ bool CZOVREKDoc::OnNewDocument() {
 
 FileResult CZOVREKDoc::OnOpenDocument(const std::filesystem::path& path) {
     CalFileRead read = readCalFile(path);
-    if (!read.ok()) {
-        if (read.begun) m_tapeText = TapeText();
-        return FileResult::failure(std::move(read.message));
-    }
+    // A failed read keeps the text: the next initial update (a colour command) puts the
+    // document's text on the tape, and an emptied one would wipe the user's tape.
+    if (!read.ok()) return FileResult::failure(std::move(read.message));
     if (read.status == CalReadResult::Status::Text) m_tapeText = TapeText(std::move(read.text));
     SetPathName(path);
     return {};

@@ -31,8 +31,8 @@ public:
     bool OnNewDocument();
 
     /// Reads `path` into m_tapeText. On success the document takes the file's name; a file
-    /// of zero bytes succeeds and leaves m_tapeText as it was. A damaged file empties
-    /// m_tapeText; a file that can't be opened leaves it. The name is kept on failure.
+    /// of zero bytes succeeds and leaves m_tapeText as it was. A file that can't be
+    /// opened or read to its end leaves m_tapeText and the name as they were.
     FileResult OnOpenDocument(const std::filesystem::path& path);
 
     /// Writes m_tapeText to `path` atomically; on success the document takes that name.

@@ -163,8 +163,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(OpenRow{"WholeFile", true, encodeCal(" 7.\r\n"), true, " 7.\r\n", true},
                     OpenRow{"EmptyText", true, std::string(1, '\0'), true, "", true},
                     OpenRow{"ZeroBytesKeepsText", true, "", true, "before", true},
-                    OpenRow{"DamagedEmptiesText", true, "\xFF\x10", false, "", false},
-                    OpenRow{"TruncatedEmptiesText", true, "\x10" "abc", false, "", false},
+                    OpenRow{"DamagedKeepsText", true, "\xFF\x10", false, "before", false},
+                    OpenRow{"TruncatedKeepsText", true, "\x10" "abc", false, "before", false},
                     OpenRow{"MissingKeepsText", false, "", false, "before", false}),
     [](const auto& row) { return std::string(row.param.name); });
 

@@ -379,10 +379,14 @@ TEST(FileOpenTest, DamagedFileIsReportedAndTheTapeStays) {
     EXPECT_FALSE(rig.sawPrefix("recent "));
     EXPECT_EQ(rig.tape(), kFiftyTape);
     EXPECT_EQ(rig.tapeControl, kFiftyTape);
-    EXPECT_TRUE(rig.doc.m_tapeText.empty());
+    EXPECT_EQ(rig.doc.m_tapeText.str(), kFiftyTape);
     EXPECT_TRUE(rig.doc.GetPathName().empty());
     EXPECT_EQ(rig.shown.display, "50.00");  // steps after the read run on the unchanged tape
     EXPECT_EQ(rig.calc.m_fileOpened, 1);
+
+    // A colour command's initial update reloads the tape from the document.
+    rig.calc.onInitialUpdate();
+    EXPECT_EQ(rig.tape(), kFiftyTape);
 }
 
 TEST(FileOpenTest, MissingFileIsReported) {
