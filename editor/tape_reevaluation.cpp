@@ -49,22 +49,6 @@ private:
     std::array<bool, 256> member_{};
 };
 
-bool isCSpace(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-// atof as the tape was written for: a sign, digits, point, digits and exponent. Words such
-// as "inf" or "nan" start no number here.
-double readNumber(std::string_view entry) {
-    std::size_t i = 0;
-    while (i < entry.size() && isCSpace(entry[i])) ++i;
-    if (i < entry.size() && (entry[i] == '+' || entry[i] == '-')) ++i;
-    if (i == entry.size()) return 0;
-    const char c = entry[i];
-    if ((c < '0' || c > '9') && c != '.') return 0;
-    return parseNumber(entry);
-}
-
 // The marking pass over `text`, appending to `out`.
 void markInto(std::string_view text, std::string& out, std::ptrdiff_t& column, bool& marking) {
     out.reserve(out.size() + text.size());
@@ -288,14 +272,15 @@ void TapeReevaluation::evaluate() {
             return ok;
         };
 
-        if (bytes.any(kNumberChars)) {
+        // The calculator writes non-finite results as words; they are numbers too.
+        if (bytes.any(kNumberChars) || isNonFiniteText(entry)) {
             if (!guard(!numberPending)) break;
             if (first == 0 && !totalFlag) {
-                first = readNumber(entry);
+                first = parseTapeNumber(entry);
                 totalFlag = true;
                 unaryPending = false;
             } else {
-                second = readNumber(entry);
+                second = parseTapeNumber(entry);
                 totalFlag = false;
             }
             lineHasNumber = numberPending = unaryAllowed = true;
@@ -374,7 +359,7 @@ void TapeReevaluation::rewrite() {
         if (note.find(m_noteMark) == std::string_view::npos && kNoteLetters.foundIn(note))
             text += kNoteMarker;
         appendUnmarked(text, entry);
-        if (kNumberClass.foundIn(entry)) lastNumberLine = i;
+        if (kNumberClass.foundIn(entry) || isNonFiniteText(entry)) lastNumberLine = i;
     }
     if (lastNumberLine < m_lineCount) {
         m_lastValue.clear();

@@ -31,7 +31,7 @@ void Calculator::takeEditedTape(std::string_view editText, std::string_view last
     m_tape.assign(editText);
     m_display.assign(lastValue);
     m_formatted.assign(lastValue);
-    m_entry = parseNumber(m_display);
+    m_entry = parseTapeNumber(m_display);
     m_tapeLine.assign(m_tape.view());
     m_tapeLine.append("\r\n");
     window_.appendToTape(m_tapeLine);

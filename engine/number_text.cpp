@@ -96,6 +96,22 @@ double parseNumber(std::string_view text) {
     return sign * value;
 }
 
+bool isNonFiniteText(std::string_view text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && isSpace(text[begin])) ++begin;
+    while (end > begin && isSpace(text[end - 1])) --end;
+    const auto word = text.substr(begin, end - begin);
+    return word == kInfinityText || word == kNegInfinityText || word == kNotANumberText;
+}
+
+double parseTapeNumber(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && isSpace(text[i])) ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const bool startsNumber = i < text.size() && (isDigit(text[i]) || text[i] == '.');
+    return (startsNumber || isNonFiniteText(text)) ? parseNumber(text) : 0;
+}
+
 std::string floatingFormat(double v, int digits) {
     if (!std::isfinite(v)) return nonFiniteText(v);
     if (v == 0) return "0.";

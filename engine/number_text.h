@@ -16,6 +16,15 @@ inline constexpr std::string_view kNotANumberText = "NaN";
 /// and "nan" in any case are read too. Text with no leading number gives 0. Never throws.
 double parseNumber(std::string_view text);
 
+/// True when `text`, without the white space around it, is one of the texts shown for
+/// values that are not finite.
+bool isNonFiniteText(std::string_view text);
+
+/// A number as a tape line holds it: C's atof reading, where text that does not start with
+/// a digit or point (after white space and a sign) reads as 0, except a whole line that is
+/// one of the non-finite texts, which reads as that value. So a note "Info 5" is 0.
+double parseTapeNumber(std::string_view text);
+
 /// The floating format: |v| rounded half up on its exact decimal expansion to `digits`
 /// significant digits. Exponent form ("1.e+012", "5.e-002") when the exponent of |v|, taken
 /// before rounding, is below -1 or above digits - 1; otherwise fixed form with the point

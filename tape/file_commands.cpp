@@ -5,29 +5,16 @@
 
 namespace zovrek {
 
-namespace {
-
-// atof as the tape was written for: a number starts with a digit or a point after the
-// white space and sign. A note such as "Info >> 5" or "Nanny >> 50" reads as 0, not as
-// infinity or not-a-number.
-double readTapeNumber(std::string_view line) {
-    std::size_t i = line.find_first_not_of(" \t\n\v\f\r");
-    if (i == std::string_view::npos) return 0;
-    if (line[i] == '+' || line[i] == '-') ++i;
-    if (i == line.size() || ((line[i] < '0' || line[i] > '9') && line[i] != '.')) return 0;
-    return parseNumber(line);
-}
-
-}  // namespace
-
 std::string_view lastNumberLine(std::string_view tape) {
-    // Walk back line by line from the last line feed; only the last line with a digit counts.
+    // Walk back line by line from the last line feed; only the last line with a digit (or a
+    // non-finite result, which the calculator writes as a word) counts.
     std::size_t end = tape.rfind('\n');
     while (end != std::string_view::npos) {
         const std::size_t prev = end == 0 ? std::string_view::npos : tape.rfind('\n', end - 1);
         const std::size_t begin = prev == std::string_view::npos ? 0 : prev + 1;
         const std::string_view line = tape.substr(begin, end + 1 - begin);
-        if (line.find_first_of("0123456789") != std::string_view::npos) return line;
+        if (line.find_first_of("0123456789") != std::string_view::npos || isNonFiniteText(line))
+            return line;
         end = prev;
     }
     return {};
@@ -124,7 +111,7 @@ void FileCommands::onFileOpen() {
 
 void FileCommands::takeLastNumber() {
     const std::string_view line = lastNumberLine(calc_.m_tape.view());
-    calc_.m_entry = readTapeNumber(line);
+    calc_.m_entry = parseTapeNumber(line);
     calc_.m_display = std::string(line);
     if (calc_.m_roundOperands != 0) {
         calc_.formatEntry();

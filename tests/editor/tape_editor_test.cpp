@@ -288,7 +288,9 @@ TEST_P(RoundTripTest, CalculatorTapeUpdatesToItself) {
 INSTANTIATE_TEST_SUITE_P(
     Rows, RoundTripTest,
     ::testing::Values(
-        RoundTripRow{"Part17Example", 3, 0, "12.5*4= C 7 SQRT"},
+        RoundTripRow{"TapeExample", 3, 0, "12.5*4= C 7 SQRT"},
+        RoundTripRow{"DivisionByZeroCarriedOn", 3, 0, "8/.0=+2= C 1/3="},
+        RoundTripRow{"NegativeInfinity", 3, 0, "5 NEG /.0=*2="},
         RoundTripRow{"CalculatorChain", 3, 0, "5+3+2="},
         RoundTripRow{"AddingChain", 3, 1, "5+3+2="},
         RoundTripRow{"RepeatedEquals", 3, 0, "5+3=="},

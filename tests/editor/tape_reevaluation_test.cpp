@@ -81,7 +81,7 @@ TEST_P(UpdateTapeTest, RewritesAndReports) {
     EXPECT_TRUE(r.dialogs.empty());
 }
 
-const std::string kPart17Tape = tape({" 12.50", " *", " 4.00", " =", " 50.00", " @", " (SQRT)",
+const std::string kExampleTape = tape({" 12.50", " *", " 4.00", " =", " 50.00", " @", " (SQRT)",
                                       " 7.00", " =", " 2.65"});
 const std::string kChain =
     tape({" 10.00", " +", " (SQRT)", " 16.00", " =", " 4.00", " =", " 14.00"});
@@ -89,7 +89,7 @@ const std::string kChain =
 INSTANTIATE_TEST_SUITE_P(
     CalculatorTapes, UpdateTapeTest,
     ::testing::Values(
-        UpdateRow{"UneditedTapeGivesItselfBack", kPart17Tape, kPart17Tape},
+        UpdateRow{"UneditedTapeGivesItselfBack", kExampleTape, kExampleTape},
         UpdateRow{"FunctionInsideAChain", kChain, kChain},
         UpdateRow{"CorrectedRootRipplesOn",
                   tape({"_10.00", "_+", "_(SQRT)", "_25", "_=", "_4.00", "_=", "_14.00"}),

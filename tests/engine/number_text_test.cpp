@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         PlacesRow{"fourteen_characters_fit", 123456789.125, 2, "123456789.13", false},
         PlacesRow{"huge_three_places", 1e306, 3, "1.e+306", false},
         PlacesRow{"huge_negative_two_places", -1.8e306, 2, "-1.8e+306", false},
-        PlacesRow{"largest_one_place", 1.7976931348623157e308, 1, "1.79769313486e+308", false},
+        PlacesRow{"largest_one_place", 1.7976931348623157e308, 1, "1.79769313486e+308", true},
         PlacesRow{"floating_setting", 1.0 / 3, -1, "0.333333333333", false},
         PlacesRow{"infinity_unpadded", kInf, 2, "Infinity", false},
         PlacesRow{"not_a_number_unpadded", std::numeric_limits<double>::quiet_NaN(), 3, "NaN",
@@ -137,6 +137,30 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(ParseNumber, ReadsNotANumber) { EXPECT_TRUE(std::isnan(parseNumber("NaN"))); }
+
+class ParseTapeNumber : public testing::TestWithParam<ParseRow> {};
+
+TEST_P(ParseTapeNumber, ReadsWordsOnlyAsWholeNonFiniteLines) {
+    const auto& row = GetParam();
+    EXPECT_EQ(parseTapeNumber(row.text), row.value) << row.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, ParseTapeNumber,
+    testing::Values(ParseRow{"number_line", " 12.50\r\n", 12.5},
+                    ParseRow{"signed", "-5", -5}, ParseRow{"leading_point", ".5", 0.5},
+                    ParseRow{"note_starting_like_infinity", "Info >> 5", 0},
+                    ParseRow{"word", "x5", 0},
+                    ParseRow{"infinity_line", " Infinity\r\n", kInf},
+                    ParseRow{"negative_infinity_line", "-Infinity\r\n", -kInf},
+                    ParseRow{"infinity_with_more", "Infinity 5", 0}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(ParseTapeNumber, ReadsNotANumberLine) {
+    EXPECT_TRUE(std::isnan(parseTapeNumber(" NaN\r\n")));
+    EXPECT_TRUE(isNonFiniteText("\tNaN "));
+    EXPECT_FALSE(isNonFiniteText("NaNa"));
+}
 
 }  // namespace
 }  // namespace zovrek

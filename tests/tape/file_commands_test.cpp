@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "engine/command_ids.h"
 #include "tape/cal_format.h"
 #include "tape_rig.h"
@@ -287,7 +289,9 @@ INSTANTIATE_TEST_SUITE_P(
         OpenRow{"PieceWithoutLineFeedIgnored", 3, " 3.00\r\n 7", "3.00", 3},
         OpenRow{"EmptyTape", 3, "", "0.00", 0},
         OpenRow{"NoteStartingWithInfReadsAsZero", 3, " 5.00\r\nInfo >> 7\r\n", "0.00", 0},
-        OpenRow{"NoteStartingWithNanReadsAsZero", 1, "Nanny >> 50\r\n", "Nanny >> 50\r\n", 0}),
+        OpenRow{"NoteStartingWithNanReadsAsZero", 1, "Nanny >> 50\r\n", "Nanny >> 50\r\n", 0},
+        OpenRow{"InfiniteTotalIsTheLastNumber", 3, " 8.00\r\n /\r\n 0.00\r\n =\r\n Infinity\r\n",
+                "Infinity", std::numeric_limits<double>::infinity()}),
     [](const auto& row) { return std::string(row.param.name); });
 
 struct OpenOfferRow {
