@@ -9,9 +9,11 @@
 #include <cstdlib>
 #include <cstring>
 #include <optional>
+#include <ostream>
 #include <system_error>
 
 #include "engine/calculator_state.h"
+#include "tape/atomic_file.h"
 
 namespace zovrek::shell {
 namespace {
@@ -62,11 +64,6 @@ std::optional<std::string> readPrefix(const std::filesystem::path& path, std::si
     if (failed) return std::nullopt;
     bytes.resize(got);
     return bytes;
-}
-
-std::string describe(const std::filesystem::path& path, int error) {
-    return "Can't write the settings file \"" + path.string() + "\": " +
-           std::generic_category().message(error) + ".";
 }
 
 }  // namespace
@@ -176,34 +173,17 @@ std::filesystem::path settingsFolder() {
     return std::filesystem::path(home) / ".config" / "zovrek";
 }
 
-std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes) {
-    std::string temp = path.string() + ".XXXXXX";
-    const int fd = ::mkostemp(temp.data(), O_CLOEXEC);
-    if (fd < 0) return describe(path, errno);
-    int error = 0;
-    std::size_t done = 0;
-    while (error == 0 && done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) error = errno;
-        else done += static_cast<std::size_t>(n);
-    }
-    if (error == 0 && ::fchmod(fd, 0644) != 0) error = errno;
-    if (error == 0 && ::fsync(fd) != 0) error = errno;
-    if (::close(fd) != 0 && error == 0) error = errno;
-    if (error == 0 && ::rename(temp.c_str(), path.c_str()) != 0) error = errno;
-    if (error != 0) {
-        ::unlink(temp.c_str());
-        return describe(path, error);
-    }
-    // Make the rename itself durable.
-    const std::string folder = path.has_parent_path() ? path.parent_path().string() : ".";
-    if (const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return {};
+namespace {
+
+// Each file is replaced whole, so a failed write leaves the previous settings.
+std::string writeSettingsFile(const std::filesystem::path& path, const std::string& bytes) {
+    return zovrek::writeFileAtomically(path, [&](std::ostream& out) {
+               out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+               return static_cast<bool>(out);
+           }).message;
 }
+
+}  // namespace
 
 void SettingsStore::report(const std::string& message) {
     if (reported_) return;
@@ -241,9 +221,9 @@ bool SettingsStore::save(const Settings& settings) {
                "\": " + error.message() + ".");
         return false;
     }
-    std::string problem = writeFileAtomically(colourFile(), encodeColourFile(settings));
+    std::string problem = writeSettingsFile(colourFile(), encodeColourFile(settings));
     const std::string choicesProblem =
-        writeFileAtomically(choicesFile(), encodeChoicesFile(settings));
+        writeSettingsFile(choicesFile(), encodeChoicesFile(settings));
     if (problem.empty()) problem = choicesProblem;
     if (!problem.empty()) {
         report(problem);

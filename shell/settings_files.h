@@ -94,8 +94,5 @@ private:
     bool reported_ = false;
 };
 
-/// Writes `bytes` to `path` through a temporary file beside it (synced, then renamed over
-/// the target). Returns an empty string, or what went wrong.
-std::string writeFileAtomically(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace zovrek::shell
