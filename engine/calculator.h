@@ -87,6 +87,9 @@ private:
     void onClearEntry();
     void onClear() { performClear(); }
     void onClearAll();
+    /// The flags every digit key sets, then refresh.
+    void finishDigit();
+    void discardPrintLinesAfterPrint();
 
     // Operators and equals.
     void onPlus() { addOrSubtract(OpAdd, " +", "plusa.wav"); }
@@ -97,6 +100,9 @@ private:
     void addOrSubtract(int op, std::string_view line, std::string_view voice);
     void multiplyOrDivide(int op, std::string_view line, std::string_view voice);
     void performEquals();
+    /// An operator key's end: the display member reset, `op` pending, the next operand
+    /// awaited.
+    void awaitOperand(int op);
     void completePending();
     void speakResult();
 

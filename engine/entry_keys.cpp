@@ -12,10 +12,7 @@ namespace zovrek {
 void Calculator::onDigit(int digit) {
     if (m_functionResult) return;
     if (m_clearOnEntry) performClear();
-    if (m_printLinesUsed) {
-        discardPrintPreparation(false);
-        m_printLinesUsed = 0;
-    }
+    discardPrintLinesAfterPrint();
     if (m_resultShown) performClear();
 
     if (!m_fraction) {
@@ -29,21 +26,14 @@ void Calculator::onDigit(int digit) {
     m_display = floatingFormat(m_entry, m_digits);
     playVoice(digitVoice(digit), true);
 
-    m_awaitEntry = m_resultShown = m_cleared = m_entryEmpty = m_clearOnEntry = 0;
-    m_backLocked = m_opBlocked = m_resultLocked = m_tapeSaved = m_noClearMark = 0;
-    m_equalsReady = (m_accumulator != 0 || m_zeroAccumulator) ? 1 : 0;
-    m_showTotal = 1;
-    refresh();
+    finishDigit();
 }
 
 void Calculator::onZero() {
     if (m_functionResult) return;
     if (m_clearOnEntry) performClear();
     if (m_entryEmpty) return;  // no leading zeros
-    if (m_printLinesUsed) {
-        discardPrintPreparation(false);
-        m_printLinesUsed = 0;
-    }
+    discardPrintLinesAfterPrint();
     if (m_resultShown) performClear();
 
     if (!m_fraction) {
@@ -56,6 +46,17 @@ void Calculator::onZero() {
     }
     playVoice(digitVoice(0), true);
 
+    finishDigit();
+}
+
+void Calculator::discardPrintLinesAfterPrint() {
+    // A digit after a print makes the next print split the grown tape again.
+    if (!m_printLinesUsed) return;
+    discardPrintPreparation(false);
+    m_printLinesUsed = 0;
+}
+
+void Calculator::finishDigit() {
     m_awaitEntry = m_resultShown = m_cleared = m_entryEmpty = m_clearOnEntry = 0;
     m_backLocked = m_opBlocked = m_resultLocked = m_tapeSaved = m_noClearMark = 0;
     m_equalsReady = (m_accumulator != 0 || m_zeroAccumulator) ? 1 : 0;
@@ -72,10 +73,7 @@ void Calculator::onDecimal() {
     m_entryEmpty = m_cleared = m_clearOnEntry = m_equalsReady = m_backLocked = 0;
     m_opBlocked = m_resultLocked = m_tapeSaved = m_noClearMark = 0;
     m_showTotal = 1;
-    if (m_printLinesUsed) {
-        discardPrintPreparation(false);
-        m_printLinesUsed = 0;
-    }
+    discardPrintLinesAfterPrint();
 }
 
 void Calculator::onBack() {

@@ -49,17 +49,8 @@ void Calculator::addOrSubtract(int op, std::string_view line, std::string_view v
     if (m_accumulator == 0) m_zeroAccumulator = 1;
     playVoice(voice, true);
 
-    m_display = "0.";
-    m_entry = 0;
-    m_constant = 0;
-    m_pendingOp = op;
-    m_fraction = 0;
-    m_fractionPos = 1;
-    m_awaitEntry = 1;
-    m_entryEmpty = 1;
-    m_resultShown = m_entryOnTape = m_clearOnEntry = m_equalsReady = m_backLocked = 0;
-    m_opBlocked = m_resultLocked = m_showTotal = m_tapeSaved = m_functionResult = 0;
-    m_noClearMark = 0;
+    awaitOperand(op);
+    m_entryOnTape = 0;
 }
 
 void Calculator::multiplyOrDivide(int op, std::string_view line, std::string_view voice) {
@@ -79,6 +70,10 @@ void Calculator::multiplyOrDivide(int op, std::string_view line, std::string_vie
     if (m_roundOperands) m_entry = parseNumber(m_formatted);
     m_accumulator = m_entry;
 
+    awaitOperand(op);  // m_entryOnTape stays as it is
+}
+
+void Calculator::awaitOperand(int op) {
     m_display = "0.";
     m_entry = 0;
     m_constant = 0;
