@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation fonts-dejavu-core
 )
 
 missing=()

@@ -1,0 +1,171 @@
+#include "shell/qt/form.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+
+#include "shell/qt/bitmap_button.h"
+
+namespace zovrek::qt {
+namespace {
+
+using shell::ControlKind;
+using shell::ControlTemplate;
+
+QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+Qt::Alignment horizontalAlignment(std::uint32_t style) {
+    if (style & shell::kAlignRight) return Qt::AlignRight;
+    if (style & shell::kAlignCenter) return Qt::AlignHCenter;
+    return Qt::AlignLeft;
+}
+
+/// An edit that takes only digits as typed characters (pasting stays possible), as a
+/// number-only edit control does.
+class DigitsOnly : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            const QString typed = key->text();
+            if (!typed.isEmpty() && typed.front().isPrint() &&
+                !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+                !typed.front().isDigit())
+                return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void applyEdges(QWidget* w, std::uint32_t style) {
+    auto* frame = qobject_cast<QFrame*>(w);
+    if (!frame) return;
+    if (style & shell::kClientEdge)
+        frame->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    else if (style & shell::kStaticEdge)
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+}
+
+}  // namespace
+
+QFont dialogFont() {
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+Form::Form(QWidget* parent, const shell::DialogTemplate& dialog,
+           const std::map<int, Factory>& custom)
+    : dialog_(dialog) {
+    parent->setFont(dialogFont());
+    QWidget* previousTabStop = nullptr;
+    QButtonGroup* group = nullptr;
+    for (const ControlTemplate& c : dialog.controls) {
+        const auto factory = custom.find(c.id);
+        QWidget* w = factory != custom.end() ? factory->second(c, parent) : make(c, parent);
+        const shell::PixelRect r = shell::toPixels(c.rect);
+        w->setGeometry(r.x, r.y, r.width, r.height);
+        if (c.id != shell::kNoId) {
+            w->setObjectName(QStringLiteral("control%1").arg(c.id));
+            byId_[c.id] = w;
+        }
+        if (auto* radio = qobject_cast<QRadioButton*>(w)) {
+            if (!group || (c.style & shell::kGroupStart)) {
+                group = new QButtonGroup(parent);
+                radioGroups_.push_back(group);
+            }
+            group->addButton(radio, c.id);
+        } else if (c.style & shell::kGroupStart) {
+            group = nullptr;
+        }
+        if (w->focusPolicy() & Qt::TabFocus) {
+            if (previousTabStop) QWidget::setTabOrder(previousTabStop, w);
+            previousTabStop = w;
+        }
+        widgets_.push_back(w);
+    }
+}
+
+QWidget* Form::make(const ControlTemplate& c, QWidget* parent) {
+    switch (c.kind) {
+    case ControlKind::BitmapButton: {
+        auto* b = new CBitmapButton(text(c.text), parent);
+        b->setFocusPolicy((c.style & shell::kNoTabStop) ? Qt::ClickFocus : Qt::StrongFocus);
+        return b;
+    }
+    case ControlKind::PushButton: {
+        auto* b = new QPushButton(text(c.text), parent);
+        b->setDefault(c.style & shell::kDefaultButton);
+        return b;
+    }
+    case ControlKind::Edit: {
+        if (c.style & shell::kMultiLine) {
+            auto* e = new QPlainTextEdit(parent);
+            e->setReadOnly(c.style & shell::kReadOnly);
+            applyEdges(e, c.style);
+            return e;
+        }
+        auto* e = new QLineEdit(parent);
+        e->setAlignment(horizontalAlignment(c.style) | Qt::AlignVCenter);
+        e->setReadOnly(c.style & shell::kReadOnly);
+        e->setTextMargins(0, 0, 0, 0);
+        if (c.style & shell::kDigitsOnly) e->installEventFilter(new DigitsOnly(e));
+        return e;
+    }
+    case ControlKind::Static: {
+        auto* l = new QLabel(text(c.text), parent);
+        l->setAlignment(horizontalAlignment(c.style) | Qt::AlignTop);
+        l->setTextFormat(Qt::PlainText);
+        l->setEnabled(!(c.style & shell::kGrey));
+        return l;
+    }
+    case ControlKind::GroupBox: {
+        // A group box frames controls that stand before it in the template: it stays
+        // behind them and lets their clicks through.
+        auto* g = new QGroupBox(text(c.text), parent);
+        g->setFocusPolicy(Qt::NoFocus);
+        g->setAttribute(Qt::WA_TransparentForMouseEvents);
+        g->lower();
+        return g;
+    }
+    case ControlKind::RadioButton: return new QRadioButton(text(c.text), parent);
+    case ControlKind::CheckBox: return new QCheckBox(text(c.text), parent);
+    }
+    return new QWidget(parent);
+}
+
+QSize Form::size() const {
+    return {shell::horizontalPixels(dialog_.width), shell::verticalPixels(dialog_.height)};
+}
+
+QWidget* Form::control(int id) const {
+    const auto it = byId_.find(id);
+    return it == byId_.end() ? nullptr : it->second;
+}
+
+QLineEdit* Form::edit(int id) const { return qobject_cast<QLineEdit*>(control(id)); }
+
+CBitmapButton* Form::button(int id) const { return qobject_cast<CBitmapButton*>(control(id)); }
+
+QAbstractButton* Form::checkable(int id) const {
+    return qobject_cast<QAbstractButton*>(control(id));
+}
+
+void Form::autoLoad(std::initializer_list<int> ids) const {
+    for (const int id : ids)
+        if (CBitmapButton* b = button(id)) b->AutoLoad();  // a failed load leaves a plain face
+}
+
+}  // namespace zovrek::qt

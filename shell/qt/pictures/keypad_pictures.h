@@ -1,0 +1,29 @@
+#pragma once
+// The pictures of the bitmap buttons and the toolbar, drawn by the program itself from a
+// table of names, sizes and labels, at the device pixel ratio they are shown at.
+
+#include <QIcon>
+#include <QPixmap>
+#include <QSize>
+#include <QString>
+#include <QStringView>
+
+namespace zovrek::qt {
+
+/// The picture `name` (base name + "U" for up or "D" for down, in any case: "SEVENU",
+/// "clearxd"), drawn for device pixel ratio `dpr`; its device-independent size is the
+/// table's. A null pixmap when there is no such picture.
+QPixmap keypadPicture(QStringView name, qreal dpr);
+
+/// What a screen reader calls the button with caption `caption` ("Seven", "Memory plus");
+/// empty when the table does not know the caption.
+QString keypadAccessibleName(QStringView caption);
+
+/// Toolbar button `index` (0..8, in toolbar order: New, Open, Save, Save As, Print Preview,
+/// Print, Scientific, Keep as Top Window, About): an 18 x 21 picture for `dpr`.
+QPixmap toolbarPicture(int index, qreal dpr);
+
+/// The program's icon (128) in several sizes.
+QIcon applicationIcon();
+
+}  // namespace zovrek::qt
