@@ -1,8 +1,6 @@
 #include "shell/settings_files.h"
 
-#include <fcntl.h>
 #include <pwd.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -14,6 +12,7 @@
 
 #include "engine/calculator_state.h"
 #include "tape/atomic_file.h"
+#include "tape/regular_file.h"
 
 namespace zovrek::shell {
 namespace {
@@ -41,15 +40,11 @@ bool holdsNumber(std::string_view field) {
 }
 
 // Reads at most `limit` bytes; nothing when the file can't be opened or read, or is not a
-// plain file (opening a FIFO without O_NONBLOCK would wait for a writer for ever).
+// regular file (a FIFO would wait for a writer for ever).
 std::optional<std::string> readPrefix(const std::filesystem::path& path, std::size_t limit) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
+    std::string problem;
+    const int fd = zovrek::openRegularFile(path, problem);
     if (fd < 0) return std::nullopt;
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return std::nullopt;
-    }
     std::string bytes(limit, '\0');
     std::size_t got = 0;
     bool failed = false;

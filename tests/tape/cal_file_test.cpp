@@ -104,12 +104,38 @@ TEST(CalFileReadTest, MissingFileHasNotBegun) {
     EXPECT_NE(r.message.find("none.cal"), std::string::npos);
 }
 
-TEST(CalFileReadTest, FolderIsRefused) {
+// Things that are no file are refused at once; a FIFO must not block the open.
+struct NotAFileRow {
+    const char* name;
+    std::filesystem::path (*make)(const test::TempDir&);
+    const char* reason;
+};
+
+class CalFileNotAFileTest : public testing::TestWithParam<NotAFileRow> {};
+
+TEST_P(CalFileNotAFileTest, IsRefusedWithoutReading) {
     test::TempDir dir;
-    const CalFileRead r = readCalFile(dir.path());
+    const std::filesystem::path path = GetParam().make(dir);
+    ASSERT_FALSE(path.empty());
+    const CalFileRead r = readCalFile(path);
     EXPECT_FALSE(r.ok());
     EXPECT_FALSE(r.begun);
+    EXPECT_EQ(r.message, "Could not open \"" + path.string() + "\": " + GetParam().reason + ".");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, CalFileNotAFileTest,
+    testing::Values(
+        NotAFileRow{"Folder", [](const test::TempDir& d) { return d.path(); }, "Is a directory"},
+        NotAFileRow{"Fifo",
+                    [](const test::TempDir& d) {
+                        return ::mkfifo((d / "pipe.cal").c_str(), 0600) == 0 ? d / "pipe.cal"
+                                                                              : std::filesystem::path();
+                    },
+                    "it is a pipe, not a file"},
+        NotAFileRow{"Device", [](const test::TempDir&) { return std::filesystem::path("/dev/null"); },
+                    "it is a device, not a file"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // ---- The document on top of them.
 
