@@ -19,6 +19,13 @@ inline constexpr int ColorBlue = 32772, ColorWhite = 32773, ColorGreen = 32774,
                      ColorYellow = 32775;
 inline constexpr int Annuity = 32814, LoanPayment = 32815, SimpleInterest = 32816,
                      FixedSavings = 32817, Scientific = 32818;
+// The frame's, the application's and the framework's own commands.
+inline constexpr int KeepOnTop = 32805, ShortcutKeys = 32776;
+inline constexpr int PrintSetup = 57606, Print = 57607, PrintDirect = 57608,
+                     PrintPreview = 57609;
+inline constexpr int EditCopy = 57634, EditPaste = 57637, EditSelectAll = 57642;
+inline constexpr int About = 57664, Exit = 57665, HelpIndex = 57667, ContextHelp = 57669,
+                     Help = 57670, HelpDefault = 57671;
 
 /// The digit 0..9 of a digit key's identifier, or -1.
 constexpr int digitOf(int id) {

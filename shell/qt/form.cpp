@@ -11,6 +11,7 @@
 #include <QRadioButton>
 
 #include "shell/qt/bitmap_button.h"
+#include "shell/qt/text_background.h"
 
 namespace zovrek::qt {
 namespace {
@@ -117,7 +118,7 @@ QWidget* Form::make(const ControlTemplate& c, QWidget* parent) {
             applyEdges(e, c.style);
             return e;
         }
-        auto* e = new QLineEdit(parent);
+        auto* e = new TextBackgroundEdit(parent);
         e->setAlignment(horizontalAlignment(c.style) | Qt::AlignVCenter);
         e->setReadOnly(c.style & shell::kReadOnly);
         e->setTextMargins(0, 0, 0, 0);
@@ -125,7 +126,7 @@ QWidget* Form::make(const ControlTemplate& c, QWidget* parent) {
         return e;
     }
     case ControlKind::Static: {
-        auto* l = new QLabel(text(c.text), parent);
+        auto* l = new TextBackgroundLabel(text(c.text), parent);
         l->setAlignment(horizontalAlignment(c.style) | Qt::AlignTop);
         l->setTextFormat(Qt::PlainText);
         l->setEnabled(!(c.style & shell::kGrey));
@@ -163,7 +164,7 @@ QAbstractButton* Form::checkable(int id) const {
     return qobject_cast<QAbstractButton*>(control(id));
 }
 
-void Form::autoLoad(std::initializer_list<int> ids) const {
+void Form::autoLoad(std::span<const int> ids) const {
     for (const int id : ids)
         if (CBitmapButton* b = button(id)) b->AutoLoad();  // a failed load leaves a plain face
 }

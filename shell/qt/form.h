@@ -6,6 +6,7 @@
 #include <QSize>
 #include <functional>
 #include <map>
+#include <span>
 #include <vector>
 
 #include "shell/dialog_template.h"
@@ -48,7 +49,8 @@ public:
     const std::vector<QButtonGroup*>& radioGroups() const { return radioGroups_; }
 
     /// Makes the bitmap buttons `ids` load their pictures, in that order.
-    void autoLoad(std::initializer_list<int> ids) const;
+    void autoLoad(std::span<const int> ids) const;
+    void autoLoad(std::initializer_list<int> ids) const { autoLoad(std::span(ids.begin(), ids.size())); }
 
 private:
     QWidget* make(const shell::ControlTemplate& control, QWidget* parent);

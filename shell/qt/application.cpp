@@ -1,0 +1,40 @@
+#include "shell/qt/application.h"
+
+#include "engine/command_ids.h"
+#include "shell/qt/calculator_view.h"
+#include "shell/qt/frame_dialogs.h"
+#include "shell/qt/sound/sound_player.h"
+
+namespace zovrek::qt {
+
+CZOVREKApp::CZOVREKApp() : m_sound(std::make_unique<SoundPlayer>()) {}
+
+CZOVREKApp::~CZOVREKApp() = default;
+
+bool CZOVREKApp::InitInstance(const QStringList& files) {
+    m_frame = std::make_unique<CMainFrame>(m_document, *m_sound, *this);
+    CZOVREKView& view = m_frame->view();
+    view.OnInitialUpdate();
+    if (!files.isEmpty()) {
+        // Read by the framework's open alone: the text goes on the tape, the display keeps
+        // its start-up value.
+        if (!view.fileCommands().openDocumentFile(files.front().toStdString())) return false;
+    }
+    m_frame->runCommand(0);  // title and toolbar state
+    m_frame->show();
+    return true;
+}
+
+bool CZOVREKApp::onAppCommand(int id) {
+    QWidget* parent = m_frame.get();
+    switch (id) {
+    case cmd::About: runDialog<CAboutDlg>(parent); return true;
+    case cmd::ShortcutKeys: runDialog<CShortcutKeysDlg>(parent); return true;
+    case cmd::PrintSetup:
+        if (printSetup) printSetup(parent);
+        return true;
+    default: return false;
+    }
+}
+
+}  // namespace zovrek::qt

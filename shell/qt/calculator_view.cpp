@@ -1,0 +1,141 @@
+#include "shell/qt/calculator_view.h"
+
+#include <QLineEdit>
+
+#include "engine/command_ids.h"
+#include "forms/calculator_form.h"
+#include "shell/colours.h"
+#include "shell/qt/bitmap_button.h"
+#include "shell/qt/frame_dialogs.h"
+#include "shell/qt/modal.h"
+#include "shell/qt/sound/sound_player.h"
+#include "shell/qt/text_background.h"
+#include "shell/sound_table.h"
+#include "tape/qt/save_tape_dialog.h"
+#include "tape/qt/tape_view.h"
+
+namespace zovrek::qt {
+namespace {
+
+constexpr int kDisplay = 1000, kPlaces = 1041, kMemoryText = 1016, kMemoryNumber = 1150,
+              kTape = 1034;
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+}  // namespace
+
+CZOVREKView::CZOVREKView(CZOVREKDoc& document, SoundPlayer& sound, QWidget* parent)
+    : QWidget(parent),
+      m_document(document),
+      m_sound(sound),
+      m_calc(*this, document),
+      m_fileDialogs(this),
+      m_fileCommands(m_calc, document, m_fileDialogs),
+      m_settings(shell::settingsFolder(), this) {
+    buildForm();
+}
+
+CZOVREKView::~CZOVREKView() = default;
+
+void CZOVREKView::buildForm() {
+    const std::map<int, Form::Factory> custom = {
+        {kTape, [this](const shell::ControlTemplate&, QWidget* parent) {
+             m_tapeView = new TapeView(parent);
+             return m_tapeView;
+         }}};
+    m_form = std::make_unique<Form>(this, forms::kCalculatorForm, custom);
+    setFixedSize(m_form->size());
+    m_form->control(kDisplay)->setAccessibleName(tr("Display"));
+    m_form->control(kPlaces)->setAccessibleName(tr("Decimal places"));
+    m_form->control(kMemoryText)->setAccessibleName(tr("Memory"));
+    m_form->control(kMemoryNumber)->setAccessibleName(tr("Memory number"));
+    for (const int id : forms::kKeypadButtonOrder) {
+        CBitmapButton* button = m_form->button(id);
+        connect(button, &QPushButton::clicked, this, [this, id] { onCommand(id); });
+    }
+}
+
+CBitmapButton* CZOVREKView::keypadButton(int id) const { return m_form->button(id); }
+
+void CZOVREKView::OnInitialUpdate() {
+    if (m_calc.m_initialUpdates == 0) m_form->autoLoad(forms::kKeypadButtonOrder);
+    m_calc.onInitialUpdate();
+}
+
+bool CZOVREKView::onCommand(int id) {
+    if (Calculator::handles(id)) return m_calc.onCommand(id);
+    if (FileCommands::handles(id)) return m_fileCommands.onCommand(id);
+    if (shell::onColourCommand(id, m_calc)) return true;
+    return m_hooks && m_hooks->runExtraCommand(id);
+}
+
+std::optional<bool> CZOVREKView::updateCommandUi(int id) {
+    if (shell::backgroundColourFor(id)) return shell::updateColourItem(id, m_calc);
+    switch (id) {
+    case cmd::Sounds: return shell::updateSoundsItem(m_calc);
+    case cmd::Voice: return shell::updateVoiceItem(m_calc);
+    case cmd::CalculatorMode:
+    case cmd::AddingMachineMode:
+        m_calc.refresh();
+        return m_calc.m_tapeMode == (id == cmd::CalculatorMode ? 0 : 1);
+    default: return m_hooks ? m_hooks->extraCommandChecked(id) : std::nullopt;
+    }
+}
+
+void CZOVREKView::openDroppedFile(const std::filesystem::path& path) {
+    m_fileDialogs.chooseNextOpen(path);
+    m_fileCommands.onFileOpen();
+}
+
+void CZOVREKView::refresh(const ControlValues& values) {
+    m_form->edit(kDisplay)->setText(qs(values.display));
+    m_form->edit(kPlaces)->setText(qs(values.placesText));
+    m_form->edit(kMemoryText)->setText(qs(values.memoryText));
+    m_form->edit(kMemoryNumber)->setText(QString::number(values.memoryNumber));
+    // Every initial update refreshes, so a new colour shows from here.
+    applyTextBackground();
+}
+
+ControlValues CZOVREKView::readBack() const {
+    ControlValues values;
+    values.display = m_form->edit(kDisplay)->text().toStdString();
+    values.placesText = m_form->edit(kPlaces)->text().toStdString();
+    values.memoryText = m_form->edit(kMemoryText)->text().toStdString();
+    bool ok = false;
+    const int number = m_form->edit(kMemoryNumber)->text().trimmed().toInt(&ok);
+    values.memoryNumber = ok ? number : 0;
+    return values;
+}
+
+void CZOVREKView::applyTextBackground() {
+    const shell::Rgb rgb = shell::textBackground(m_calc);
+    const QColor colour(rgb.red, rgb.green, rgb.blue);
+    if (colour == m_textBackground) return;
+    m_textBackground = colour;
+    setTextBackground(this, colour);
+    m_tapeView->setTextBackground(colour);
+}
+
+void CZOVREKView::appendToTape(std::string_view text) { m_tapeView->append(text); }
+
+void CZOVREKView::clearTape() { m_tapeView->clear(); }
+
+void CZOVREKView::playSound(std::string_view name, bool wait) { m_sound.play(name, wait); }
+
+SaveTapeChoice CZOVREKView::askSaveTape() { return qt::askSaveTape(window()); }
+
+bool CZOVREKView::saveDocument() { return m_fileCommands.saveDocument(); }
+
+void CZOVREKView::newDocument() { m_fileCommands.newDocument(); }
+
+void CZOVREKView::showOutOfRange() { runDialog<COutOfRangeDlg>(window()); }
+
+void CZOVREKView::loadSettings() { m_settings.load(m_calc); }
+
+void CZOVREKView::saveSettings() { m_settings.save(m_calc); }
+
+void CZOVREKView::reportSettingsProblem(std::string_view message) {
+    Modal::message(window(), QMessageBox::Warning, QStringLiteral("ZOVREK"), qs(message));
+}
+
+}  // namespace zovrek::qt

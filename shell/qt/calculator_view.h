@@ -1,0 +1,90 @@
+#pragma once
+// The calculator form: the keypad, display, memory and places fields and the tape, built
+// from template 101. It is the calculator engine's window and runs the view's commands.
+
+#include <QWidget>
+#include <filesystem>
+#include <memory>
+#include <optional>
+
+#include "engine/calculator.h"
+#include "shell/qt/form.h"
+#include "shell/settings_files.h"
+#include "tape/document.h"
+#include "tape/file_commands.h"
+#include "tape/qt/file_dialogs.h"
+
+namespace zovrek::qt {
+
+class CBitmapButton;
+class SoundPlayer;
+class TapeView;
+
+/// What the view needs of the windows that other parts of the program own.
+class ViewHooks {
+public:
+    virtual ~ViewHooks() = default;
+    /// The tape editor, the special functions and printing: true when `command` was one.
+    virtual bool runExtraCommand(int command) = 0;
+    /// The menu check mark of such a command, when it has one.
+    virtual std::optional<bool> extraCommandChecked(int) { return std::nullopt; }
+};
+
+class CZOVREKView : public QWidget, public CalculatorWindow, shell::SettingsProblemReporter {
+    Q_OBJECT
+public:
+    CZOVREKView(CZOVREKDoc& document, SoundPlayer& sound, QWidget* parent = nullptr);
+    ~CZOVREKView() override;
+
+    Calculator& calculator() { return m_calc; }
+    const Calculator& calculator() const { return m_calc; }
+    CZOVREKDoc& document() { return m_document; }
+    FileCommands& fileCommands() { return m_fileCommands; }
+    FileDialogs& fileDialogs() { return m_fileDialogs; }
+    const Form& form() const { return *m_form; }
+    TapeView& tape() { return *m_tapeView; }
+    /// The keypad button of command `id`, or nullptr.
+    CBitmapButton* keypadButton(int id) const;
+    void setHooks(ViewHooks* hooks) { m_hooks = hooks; }
+
+    /// The view's initial update; the first one also turns the keypad into bitmap buttons.
+    void OnInitialUpdate();
+    /// Runs one of the view's commands; false when `id` is not the view's.
+    bool onCommand(int id);
+    /// The menu-state update of command `id`: its check mark, or nothing when it has none.
+    /// Like the original updates, it shows the view's values in the controls again.
+    std::optional<bool> updateCommandUi(int id);
+    /// A file dropped on the window: opened as File Open opens a chosen file.
+    void openDroppedFile(const std::filesystem::path& path);
+
+    // CalculatorWindow
+    void refresh(const ControlValues& values) override;
+    ControlValues readBack() const override;
+    void appendToTape(std::string_view text) override;
+    void clearTape() override;
+    void playSound(std::string_view name, bool wait) override;
+    SaveTapeChoice askSaveTape() override;
+    bool saveDocument() override;
+    void newDocument() override;
+    void showOutOfRange() override;
+    void loadSettings() override;
+    void saveSettings() override;
+
+private:
+    void reportSettingsProblem(std::string_view message) override;
+    void buildForm();
+    void applyTextBackground();
+
+    CZOVREKDoc& m_document;
+    SoundPlayer& m_sound;
+    Calculator m_calc;
+    FileDialogs m_fileDialogs;
+    FileCommands m_fileCommands;
+    shell::SettingsStore m_settings;
+    std::unique_ptr<Form> m_form;
+    TapeView* m_tapeView = nullptr;
+    ViewHooks* m_hooks = nullptr;
+    QColor m_textBackground;
+};
+
+}  // namespace zovrek::qt

@@ -1,0 +1,83 @@
+#include "shell/qt/keyboard.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+#include "menus/accelerator_table.h"
+
+namespace zovrek::qt {
+namespace {
+
+namespace vk = shell::vk;
+
+std::uint16_t virtualKeyOf(int key, bool keypad) {
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return static_cast<std::uint16_t>(keypad ? vk::Numpad0 + (key - Qt::Key_0) : key);
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return static_cast<std::uint16_t>(key);
+    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
+        return static_cast<std::uint16_t>(vk::F1 + (key - Qt::Key_F1));
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: return vk::Return;
+    case Qt::Key_Backspace: return vk::Back;
+    case Qt::Key_Escape: return vk::Escape;
+    case Qt::Key_Space: return vk::Space;
+    case Qt::Key_Insert: return vk::Insert;
+    case Qt::Key_Delete: return vk::Delete;
+    default: break;
+    }
+    if (!keypad) return 0;
+    switch (key) {
+    case Qt::Key_Asterisk: return vk::Multiply;
+    case Qt::Key_Plus: return vk::Add;
+    case Qt::Key_Minus: return vk::Subtract;
+    case Qt::Key_Slash: return vk::Divide;
+    case Qt::Key_Period:
+    case Qt::Key_Comma: return vk::Decimal;
+    default: return 0;
+    }
+}
+
+}  // namespace
+
+shell::KeyStroke keyStrokeOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers mods = event.modifiers();
+    const bool keypad = mods & Qt::KeypadModifier;
+    shell::KeyStroke stroke;
+    stroke.virtualKey = virtualKeyOf(event.key(), keypad);
+    stroke.shift = mods & Qt::ShiftModifier;
+    stroke.control = mods & Qt::ControlModifier;
+    stroke.alt = mods & Qt::AltModifier;
+    const QString text = event.text();
+    if (text.size() == 1 && text.front().isPrint()) stroke.typed = text.front().unicode();
+    if (stroke.typed == U'*' && !keypad) {
+        stroke.virtualKey = '8';
+        stroke.shift = true;
+    }
+    return stroke;
+}
+
+int KeyboardFilter::commandOf(const QKeyEvent& event) {
+    return shell::matchAccelerator(menus::kAccelerators, keyStrokeOf(event));
+}
+
+KeyboardFilter::KeyboardFilter(QWidget* window, Runner run)
+    : QObject(window), window_(window), run_(std::move(run)) {}
+
+bool KeyboardFilter::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != window_ || QApplication::activeModalWidget() ||
+        QApplication::activePopupWidget())
+        return false;
+    const int command = commandOf(*static_cast<QKeyEvent*>(event));
+    if (command == 0) return false;
+    // Claimed before any shortcut or the focused control can take the key.
+    event->accept();
+    if (type == QEvent::KeyPress) run_(command);
+    return true;
+}
+
+}  // namespace zovrek::qt

@@ -1,0 +1,39 @@
+#pragma once
+// The calculator's keys: every key press in the main window is matched against the
+// accelerator table before the focused control sees it; a match runs its command at once.
+
+#include <QObject>
+#include <functional>
+
+#include "shell/accelerators.h"
+
+class QKeyEvent;
+class QWidget;
+
+namespace zovrek::qt {
+
+/// The key stroke a Qt key event stands for. A typed "*" outside the keypad counts as
+/// Shift+8, the key that types it on the layout the table was made for.
+shell::KeyStroke keyStrokeOf(const QKeyEvent& event);
+
+class KeyboardFilter : public QObject {
+    Q_OBJECT
+public:
+    using Runner = std::function<void(int command)>;
+
+    /// Watches the keys of `window` (installed on the application); `run` gets each
+    /// matched command.
+    KeyboardFilter(QWidget* window, Runner run);
+
+    /// The command a key event gives in the window, or 0.
+    static int commandOf(const QKeyEvent& event);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QWidget* window_;
+    Runner run_;
+};
+
+}  // namespace zovrek::qt

@@ -1,0 +1,32 @@
+// zovrek: the desk printing calculator.
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QStyleFactory>
+
+#include "shell/qt/application.h"
+#include "shell/qt/pictures/keypad_pictures.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("zovrek"));
+    QApplication::setApplicationDisplayName(QStringLiteral("ZOVREK"));
+    QApplication::setApplicationVersion(QStringLiteral(ZOVREK_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("zovrek"));
+    // The form places its controls by the pixel; one style keeps them fitting everywhere.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setWindowIcon(zovrek::qt::applicationIcon());
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("A desk printing calculator with a paper tape."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("file"),
+                                 QStringLiteral("A tape (.cal file) to open."),
+                                 QStringLiteral("[file]"));
+    parser.process(app);
+
+    zovrek::qt::CZOVREKApp theApp;
+    if (!theApp.InitInstance(parser.positionalArguments())) return 1;
+    return QApplication::exec();
+}

@@ -1,0 +1,233 @@
+#include "shell/qt/main_frame.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QScreen>
+#include <QToolBar>
+#include <QWindow>
+#include <functional>
+#include <vector>
+
+#include "engine/calculator_state.h"
+#include "engine/command_ids.h"
+#include "menus/main_menu.h"
+#include "shell/qt/bitmap_button.h"
+#include "shell/qt/calculator_view.h"
+#include "shell/qt/frame_dialogs.h"
+#include "shell/qt/help/help_window.h"
+#include "shell/qt/keyboard.h"
+#include "shell/qt/pictures/keypad_pictures.h"
+#include "shell/qt/sound/sound_player.h"
+#include "tape/document.h"
+
+namespace zovrek::qt {
+namespace {
+
+QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
+
+// Commands whose menu items carry a check mark.
+bool checkable(int id) {
+    switch (id) {
+    case cmd::CalculatorMode:
+    case cmd::AddingMachineMode:
+    case cmd::KeepOnTop:
+    case cmd::ColorBlue:
+    case cmd::ColorWhite:
+    case cmd::ColorGreen:
+    case cmd::ColorYellow:
+    case cmd::Sounds:
+    case cmd::Voice: return true;
+    default: return false;
+    }
+}
+
+}  // namespace
+
+CMainFrame::CMainFrame(CZOVREKDoc& document, SoundPlayer& sound, AppCommands& app)
+    : m_sound(sound), m_app(app), m_document(&document) {
+    // A caption, the system menu and a minimize box: no sizing border, no maximize box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    setWindowIcon(applicationIcon());
+    createView(document);
+    createActions();
+    createMenus();
+    createToolBar();
+    installKeyboard();
+    setAcceptDrops(true);
+    placeOnScreen();
+    updateTitle();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::createView(CZOVREKDoc& document) {
+    m_view = new CZOVREKView(document, m_sound, this);
+    setCentralWidget(m_view);
+}
+
+void CMainFrame::createActions() {
+    for (const auto& entry : menus::kMainMenu) {
+        if (entry.kind != menus::MenuEntryKind::Item) continue;
+        auto* action = new QAction(qs(entry.text), this);
+        action->setCheckable(checkable(entry.command));
+        const int id = entry.command;
+        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        m_actions[id] = action;
+    }
+}
+
+void CMainFrame::createMenus() {
+    std::vector<QMenu*> open;
+    for (const auto& entry : menus::kMainMenu) {
+        switch (entry.kind) {
+        case menus::MenuEntryKind::Popup: {
+            QMenu* menu = open.empty() ? menuBar()->addMenu(qs(entry.text))
+                                       : open.back()->addMenu(qs(entry.text));
+            // The File menu opens with an empty separator, and keeps it.
+            menu->setSeparatorsCollapsible(false);
+            connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateMenu(menu); });
+            open.push_back(menu);
+            break;
+        }
+        case menus::MenuEntryKind::EndPopup: open.pop_back(); break;
+        case menus::MenuEntryKind::Separator: open.back()->addSeparator(); break;
+        case menus::MenuEntryKind::Item: open.back()->addAction(m_actions.at(entry.command)); break;
+        }
+    }
+}
+
+void CMainFrame::createToolBar() {
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setIconSize(QSize(18, 21));
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    int index = 0;
+    for (const auto& button : menus::kToolbar) {
+        QAction* action = m_actions.at(button.command);
+        QIcon icon;
+        for (const qreal dpr : {1.0, 2.0}) icon.addPixmap(toolbarPicture(index, dpr));
+        action->setIcon(icon);
+        action->setToolTip(qs(button.toolTip));
+        m_toolBar->addAction(action);
+        ++index;
+    }
+    // The menu shows text only; the pictures are for the toolbar.
+    for (auto& [id, action] : m_actions) action->setIconVisibleInMenu(false);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+}
+
+void CMainFrame::installKeyboard() {
+    qApp->installEventFilter(new KeyboardFilter(this, [this](int id) {
+        flashKey(id);
+        runCommand(id);
+    }));
+}
+
+void CMainFrame::placeOnScreen() {
+    // The form decides the size; the window opens a quarter of the screen from its top-left.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    move(screen.x() + static_cast<int>((screen.width() * 1.5 - screen.width()) / 2.0),
+         screen.y() + static_cast<int>((screen.height() * 1.5 - screen.height()) / 2.0));
+}
+
+void CMainFrame::flashKey(int id) {
+    if (CBitmapButton* button = m_view->keypadButton(id)) button->flash();
+}
+
+void CMainFrame::runCommand(int id) {
+    if (!m_view->onCommand(id) && !onFrameCommand(id)) m_app.onAppCommand(id);
+    updateTitle();
+    updateKeepOnTop();
+}
+
+bool CMainFrame::onFrameCommand(int id) {
+    switch (id) {
+    case cmd::Exit: close(); return true;
+    case cmd::KeepOnTop: OnKeepOnTop(); return true;
+    case cmd::HelpIndex:
+    case cmd::HelpDefault:
+    case cmd::Help:
+    case cmd::ContextHelp: showHelp(this); return true;
+    default: return false;
+    }
+}
+
+QAction* CMainFrame::action(int id) const {
+    const auto it = m_actions.find(id);
+    return it == m_actions.end() ? nullptr : it->second;
+}
+
+void CMainFrame::updateMenu(QMenu* menu) {
+    for (QAction* a : menu->actions()) {
+        for (const auto& [id, action] : m_actions) {
+            if (action != a) continue;
+            if (id == cmd::KeepOnTop) {
+                updateKeepOnTop();
+            } else if (const auto checked = m_view->updateCommandUi(id)) {
+                a->setChecked(*checked);
+            }
+        }
+    }
+}
+
+void CMainFrame::updateKeepOnTop() {
+    if (QAction* a = action(cmd::KeepOnTop)) a->setChecked(m_topMost);
+    m_topMostNext = !m_topMost;
+}
+
+void CMainFrame::OnKeepOnTop() {
+    m_topMost = m_topMostNext;
+    // Told to the window system directly: setting the flag on the widget would hide and
+    // re-create the window, moving it.
+    const Qt::WindowFlags flags = windowFlags().setFlag(Qt::WindowStaysOnTopHint, m_topMost);
+    overrideWindowFlags(flags);
+    if (QWindow* w = windowHandle()) w->setFlags(flags);
+}
+
+void CMainFrame::updateTitle() {
+    setWindowTitle(QString::fromStdString(m_document->GetTitle()) + QStringLiteral(" - ZOVREK"));
+}
+
+void CMainFrame::OnPreviewModeChange() { m_previewClose = true; }
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (g_soundsOn) m_sound.play("click.wav", false);
+    const bool asked = !m_previewClose;
+    if (asked && !runDialog<CCloseProgramDlg>(this)) {
+        event->ignore();
+        return;
+    }
+    if (m_endPreview && m_endPreview()) {
+        event->ignore();
+        m_previewClose = false;
+        return;
+    }
+    event->accept();
+    hide();
+    // The program ends after the chime.
+    if (asked && g_soundsOn) m_sound.play("chimedwn.wav", true);
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (!urls.isEmpty() && urls.front().isLocalFile()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.front().isLocalFile()) return;
+    event->acceptProposedAction();
+    m_view->openDroppedFile(urls.front().toLocalFile().toStdString());
+    updateTitle();
+}
+
+}  // namespace zovrek::qt

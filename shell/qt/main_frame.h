@@ -1,0 +1,81 @@
+#pragma once
+// The main window: menu, toolbar, the calculator view, the window's keys, "Keep as Top
+// Window", dropped files and the close confirmation.
+
+#include <QMainWindow>
+#include <functional>
+#include <map>
+
+class QAction;
+class QMenu;
+class QToolBar;
+
+namespace zovrek {
+class CZOVREKDoc;
+}
+
+namespace zovrek::qt {
+
+class CZOVREKView;
+class SoundPlayer;
+
+/// Commands that belong to the application object (About, ShortCut Keys, Print Setup).
+class AppCommands {
+public:
+    virtual ~AppCommands() = default;
+    virtual bool onAppCommand(int id) = 0;
+};
+
+class CMainFrame : public QMainWindow {
+    Q_OBJECT
+public:
+    CMainFrame(CZOVREKDoc& document, SoundPlayer& sound, AppCommands& app);
+    ~CMainFrame() override;
+
+    CZOVREKView& view() { return *m_view; }
+    /// Routes a command to the view, the frame or the application, then brings the title
+    /// and the toolbar up to date.
+    void runCommand(int id);
+    /// The action of a menu or toolbar command.
+    QAction* action(int id) const;
+    QToolBar* toolBar() const { return m_toolBar; }
+
+    /// The print preview switches on or off (the next close request asks nothing).
+    void OnPreviewModeChange();
+    /// While the preview shows, a close request only ends it.
+    void setPreviewEnder(std::function<bool()> endPreview) { m_endPreview = std::move(endPreview); }
+
+    bool m_topMostNext = false;
+    bool m_topMost = false;
+    bool m_previewClose = false;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    void createView(CZOVREKDoc& document);
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void installKeyboard();
+    void placeOnScreen();
+
+    bool onFrameCommand(int id);
+    void OnKeepOnTop();
+    void updateKeepOnTop();
+    void updateMenu(QMenu* menu);
+    void updateTitle();
+    void flashKey(int id);
+
+    SoundPlayer& m_sound;
+    AppCommands& m_app;
+    CZOVREKDoc* m_document = nullptr;
+    CZOVREKView* m_view = nullptr;
+    QToolBar* m_toolBar = nullptr;
+    std::map<int, QAction*> m_actions;
+    std::function<bool()> m_endPreview;
+};
+
+}  // namespace zovrek::qt
