@@ -10,6 +10,9 @@
 #include <cstring>
 #include <ostream>
 #include <streambuf>
+#include <string_view>
+
+#include "regular_file.h"
 
 namespace zovrek {
 namespace {
@@ -70,28 +73,115 @@ private:
 
 // Stands for a content producer that gave up, which has no errno of its own.
 constexpr int kProducerFailed = -1;
+// Links followed before giving up, as the kernel's own limit.
+constexpr int kMaxLinks = 40;
 
-std::string failedWrite(const std::filesystem::path& target, int err) {
-    const std::string reason =
-        err == kProducerFailed ? "the content could not be written" : std::strerror(err);
-    return "Could not save \"" + target.string() + "\": " + reason + ".";
+std::string failedWrite(const std::filesystem::path& target, std::string_view reason) {
+    std::string text = "Could not save \"";
+    text += target.native();
+    text += "\": ";
+    text += reason;
+    text += '.';
+    return text;
 }
 
-/// Creates a new, empty temporary file beside `target` (mode 0666 less the umask).
-int createTemporary(const std::filesystem::path& target, std::filesystem::path& temp) {
+std::string failedWrite(const std::filesystem::path& target, int err) {
+    return failedWrite(target, err == kProducerFailed ? "the content could not be written"
+                                                      : std::strerror(err));
+}
+
+/// The file that saving `named` writes: the end of its chain of links, which need not exist
+/// yet (a dangling link gets its file created). 0, or the errno that stopped the walk.
+int followLinks(const std::filesystem::path& named, std::filesystem::path& target) {
+    target = named;
+    for (int hops = 0; hops <= kMaxLinks; ++hops) {
+        struct stat info {};
+        if (::lstat(target.c_str(), &info) != 0) return errno == ENOENT ? 0 : errno;
+        if (!S_ISLNK(info.st_mode)) return 0;
+        std::error_code ec;
+        const std::filesystem::path next = std::filesystem::read_symlink(target, ec);
+        if (ec) return ec.value();
+        // A relative link is relative to the folder that holds it.
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    return ELOOP;
+}
+
+/// Why an existing `target` must not be replaced; empty when it may be.
+std::string refusal(const std::filesystem::path& target, const struct stat& info) {
+    if (const std::string_view reason = notRegularFileReason(info.st_mode); !reason.empty())
+        return std::string(reason);
+    // Root passes access(), so a file without any write permission bit counts as read-only
+    // on its own.
+    if ((info.st_mode & 0222) == 0) return "the file is read-only";
+    if (::access(target.c_str(), W_OK) != 0) return std::strerror(errno);
+    return {};
+}
+
+/// A new temporary file beside the target, removed again unless it was renamed into place.
+class Temporary {
+public:
+    explicit Temporary(const std::filesystem::path& target);
+    ~Temporary() {
+        closeFd();
+        if (!path_.empty()) ::unlink(path_.c_str());
+    }
+    Temporary(const Temporary&) = delete;
+    Temporary& operator=(const Temporary&) = delete;
+
+    int fd() const { return fd_; }
+    /// Why it could not be created, when fd() < 0.
+    int error() const { return error_; }
+    /// Closes the descriptor; 0 or the errno of a failed close.
+    int closeFd() {
+        if (fd_ < 0) return 0;
+        const int rc = ::close(fd_);
+        fd_ = -1;
+        return rc == 0 ? 0 : errno;
+    }
+    /// Renames the (closed) file over `target`; 0 or the errno of the failure.
+    int renameTo(const std::filesystem::path& target) {
+        if (::rename(path_.c_str(), target.c_str()) != 0) return errno;
+        path_.clear();
+        return 0;
+    }
+
+private:
+    std::filesystem::path path_;
+    int fd_ = -1;
+    int error_ = 0;
+};
+
+/// Creates the file with mode 0666 less the umask.
+Temporary::Temporary(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
     const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
     // Part of the name is enough to tell whose temporary it is; the whole of a long name
     // plus the suffix would pass the folder's name length limit.
     const std::string stem = target.filename().string().substr(0, 64);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temp = folder / ("." + stem + "." + std::to_string(::getpid()) + "." +
-                         std::to_string(counter++) + ".tmp");
-        const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
+        std::filesystem::path temp = folder / ("." + stem + "." + std::to_string(::getpid()) +
+                                               "." + std::to_string(counter++) + ".tmp");
+        fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd_ >= 0) {
+            path_ = std::move(temp);
+            return;
+        }
+        if (errno != EEXIST) break;
     }
-    errno = EEXIST;
-    return -1;
+    error_ = errno;
+}
+
+/// Gives the temporary the owner, group and permissions of the file it replaces. Owner and
+/// group are kept only as far as the process may give them away; that is no failure.
+int takeOver(int fd, const struct stat& existing) {
+    // Ownership first: a change of owner clears the set-id bits that fchmod then restores.
+    if (::fchown(fd, existing.st_uid, existing.st_gid) != 0) {
+        if (errno != EPERM) return errno;
+        if (::fchown(fd, static_cast<uid_t>(-1), existing.st_gid) != 0 && errno != EPERM)
+            return errno;
+    }
+    return ::fchmod(fd, existing.st_mode & 07777) == 0 ? 0 : errno;
 }
 
 void syncFolder(const std::filesystem::path& target) {
@@ -107,24 +197,22 @@ void syncFolder(const std::filesystem::path& target) {
 FileResult writeFileAtomically(const std::filesystem::path& named,
                                const std::function<bool(std::ostream&)>& produce) {
     if (named.filename().empty()) return FileResult::failure(failedWrite(named, EISDIR));
-    // A link stays a link: the file it points at is the one replaced.
-    std::filesystem::path target = named;
-    std::error_code ec;
-    if (std::filesystem::is_symlink(std::filesystem::symlink_status(named, ec))) {
-        std::filesystem::path real = std::filesystem::canonical(named, ec);
-        if (!ec) target = std::move(real);
-    }
-    std::filesystem::path temp;
-    const int fd = createTemporary(target, temp);
-    if (fd < 0) return FileResult::failure(failedWrite(named, errno));
-
-    int err = 0;
+    // A link stays a link: the file at the end of its chain is the one replaced or created.
+    std::filesystem::path target;
+    if (const int err = followLinks(named, target); err != 0)
+        return FileResult::failure(failedWrite(named, err));
     struct stat existing {};
-    if (::stat(target.c_str(), &existing) == 0 && S_ISREG(existing.st_mode))
-        ::fchmod(fd, existing.st_mode & 07777);
+    const bool exists = ::stat(target.c_str(), &existing) == 0;
+    if (exists) {
+        if (const std::string why = refusal(target, existing); !why.empty())
+            return FileResult::failure(failedWrite(named, why));
+    }
 
-    {
-        FdBuf buf(fd);
+    Temporary temp(target);
+    if (temp.fd() < 0) return FileResult::failure(failedWrite(named, temp.error()));
+    int err = exists ? takeOver(temp.fd(), existing) : 0;
+    if (err == 0) {
+        FdBuf buf(temp.fd());
         std::ostream out(&buf);
         const bool produced = produce(out);
         out.flush();
@@ -133,13 +221,10 @@ FileResult writeFileAtomically(const std::filesystem::path& named,
         else if (!produced || !out)
             err = kProducerFailed;
     }
-    if (err == 0 && ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && err == 0) err = errno;
-    if (err == 0 && ::rename(temp.c_str(), target.c_str()) != 0) err = errno;
-    if (err != 0) {
-        ::unlink(temp.c_str());
-        return FileResult::failure(failedWrite(named, err));
-    }
+    if (err == 0 && ::fsync(temp.fd()) != 0) err = errno;
+    if (const int closed = temp.closeFd(); err == 0) err = closed;
+    if (err == 0) err = temp.renameTo(target);
+    if (err != 0) return FileResult::failure(failedWrite(named, err));
     syncFolder(target);
     return {};
 }

@@ -18,9 +18,14 @@ struct FileResult {
 
 /// Writes `target` atomically: `produce` writes the content to a stream backed by a new
 /// temporary file in the same folder, which is flushed, synced and renamed over `target`.
-/// When `produce` returns false, a write fails or the rename fails, the temporary file is
-/// removed and `target` is left as it was. An existing target keeps its permissions;
-/// a symbolic link stays one, and the file it points at is replaced.
+/// When `produce` returns false or throws, a write fails or the rename fails, the temporary
+/// file is removed and `target` is left as it was (an exception passes on).
+///
+/// What is replaced is respected: a folder, FIFO, device or other non-regular file and a
+/// read-only file (no write permission bit, or no write access) are refused. An existing
+/// file keeps its permissions, and its owner and group as far as the process may keep them.
+/// A symbolic link stays one: the file at the end of its chain is replaced, or created when
+/// the link dangles.
 FileResult writeFileAtomically(const std::filesystem::path& target,
                                const std::function<bool(std::ostream&)>& produce);
 

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 #include <ostream>
+#include <stdexcept>
 
 #include "tape/document.h"
 #include "test_files.h"
@@ -50,6 +52,128 @@ TEST(AtomicFileTest, SavingThroughALinkReplacesTheFileItPointsAt) {
     EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.cal"));
     EXPECT_EQ(test::readBytes(dir / "real.cal"), encodeCal("new"));
     EXPECT_EQ(dir.listing(), "link.cal;real.cal;");
+}
+
+// What a save finds at its target: links are followed, things that are no writable regular
+// file are refused and stay as they were.
+struct TargetRow {
+    const char* name;
+    /// Makes the target in `dir` and returns the name to save to; empty to skip the row.
+    std::filesystem::path (*make)(const test::TempDir& dir);
+    const char* refusal;  ///< the reason in the message, or nullptr when the save succeeds
+    const char* written;  ///< for a save: the file that then holds the tape
+    const char* listing;  ///< the folder afterwards
+};
+
+class AtomicFileTargetTest : public testing::TestWithParam<TargetRow> {};
+
+TEST_P(AtomicFileTargetTest, SavesOrRefuses) {
+    const TargetRow& row = GetParam();
+    test::TempDir dir;
+    const std::filesystem::path named = row.make(dir);
+    if (named.empty()) GTEST_SKIP() << "needs root";
+    struct stat before {};
+    ASSERT_EQ(::lstat(named.c_str(), &before), 0);
+
+    const FileResult r = writeCalFile(named, "new");
+
+    struct stat after {};
+    ASSERT_EQ(::lstat(named.c_str(), &after), 0);
+    EXPECT_EQ(after.st_mode & S_IFMT, before.st_mode & S_IFMT);  // a link stays a link
+    EXPECT_EQ(dir.listing(), row.listing);
+    if (row.refusal == nullptr) {
+        ASSERT_TRUE(r.ok) << r.message;
+        EXPECT_EQ(test::readBytes(dir / row.written), encodeCal("new"));
+    } else {
+        EXPECT_FALSE(r.ok);
+        EXPECT_EQ(r.message, "Could not save \"" + named.string() + "\": " + row.refusal + ".");
+        EXPECT_EQ(after.st_ino, before.st_ino);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Kinds, AtomicFileTargetTest,
+    testing::Values(
+        TargetRow{"DanglingLinkCreatesItsFile",
+                  [](const test::TempDir& d) {
+                      std::filesystem::create_symlink(d / "real.cal", d / "link.cal");
+                      return d / "link.cal";
+                  },
+                  nullptr, "real.cal", "link.cal;real.cal;"},
+        // Each relative target counts from the folder of its own link.
+        TargetRow{"ChainOfRelativeLinks",
+                  [](const test::TempDir& d) {
+                      std::filesystem::create_directory(d / "sub");
+                      std::filesystem::create_symlink("sub/middle", d / "link.cal");
+                      std::filesystem::create_symlink("../real.cal", d / "sub" / "middle");
+                      test::writeBytes(d / "real.cal", "old");
+                      return d / "link.cal";
+                  },
+                  nullptr, "real.cal", "link.cal;real.cal;sub;"},
+        TargetRow{"LinkLoop",
+                  [](const test::TempDir& d) {
+                      std::filesystem::create_symlink("b.cal", d / "a.cal");
+                      std::filesystem::create_symlink("a.cal", d / "b.cal");
+                      return d / "a.cal";
+                  },
+                  "Too many levels of symbolic links", nullptr, "a.cal;b.cal;"},
+        TargetRow{"Fifo",
+                  [](const test::TempDir& d) {
+                      ::mkfifo((d / "pipe.cal").c_str(), 0600);
+                      return d / "pipe.cal";
+                  },
+                  "it is a pipe, not a file", nullptr, "pipe.cal;"},
+        TargetRow{"LinkToFifo",
+                  [](const test::TempDir& d) {
+                      ::mkfifo((d / "pipe").c_str(), 0600);
+                      std::filesystem::create_symlink("pipe", d / "link.cal");
+                      return d / "link.cal";
+                  },
+                  "it is a pipe, not a file", nullptr, "link.cal;pipe;"},
+        // A node of its own rather than /dev/null, which a regression would destroy.
+        TargetRow{"DeviceAsRoot",
+                  [](const test::TempDir& d) {
+                      const auto node = d / "null.cal";
+                      return ::mknod(node.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0
+                                 ? node
+                                 : std::filesystem::path();
+                  },
+                  "it is a device, not a file", nullptr, "null.cal;"},
+        TargetRow{"ReadOnlyFile",
+                  [](const test::TempDir& d) {
+                      test::writeBytes(d / "a.cal", "old");
+                      ::chmod((d / "a.cal").c_str(), 0444);  // refused even for root
+                      return d / "a.cal";
+                  },
+                  "the file is read-only", nullptr, "a.cal;"}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(AtomicFileTest, ReplacedFileKeepsItsOwnerAndGroup) {
+    test::TempDir dir;
+    test::writeBytes(dir / "a.cal", "old");
+    constexpr uid_t kOther = 54321;
+    if (::chown((dir / "a.cal").c_str(), kOther, kOther) != 0) GTEST_SKIP() << "needs root";
+    ::chmod((dir / "a.cal").c_str(), 0640);
+    ASSERT_TRUE(writeCalFile(dir / "a.cal", "new").ok);
+    struct stat st {};
+    ASSERT_EQ(::stat((dir / "a.cal").c_str(), &st), 0);
+    EXPECT_EQ(st.st_uid, kOther);
+    EXPECT_EQ(st.st_gid, kOther);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(test::readBytes(dir / "a.cal"), encodeCal("new"));
+}
+
+TEST(AtomicFileTest, ProducerThatThrowsLeavesNoTemporary) {
+    test::TempDir dir;
+    test::writeBytes(dir / "a.cal", "precious");
+    EXPECT_THROW(writeFileAtomically(dir / "a.cal",
+                                     [](std::ostream& out) -> bool {
+                                         out << std::string(100000, 'x');
+                                         throw std::runtime_error("out of memory");
+                                     }),
+                 std::runtime_error);
+    EXPECT_EQ(test::readBytes(dir / "a.cal"), "precious");
+    EXPECT_EQ(dir.listing(), "a.cal;");
 }
 
 TEST(AtomicFileTest, ProducerFailingHalfWayLeavesTheOldFile) {
