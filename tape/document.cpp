@@ -1,8 +1,22 @@
 #include "document.h"
 
+#include <algorithm>
+#include <cctype>
+
 #include "cal_file.h"
 
 namespace zovrek {
+namespace {
+
+bool hasCalExtension(std::string_view name) {
+    if (name.size() < kCalExtension.size()) return false;
+    const std::string_view tail = name.substr(name.size() - kCalExtension.size());
+    return std::equal(tail.begin(), tail.end(), kCalExtension.begin(), [](char a, char b) {
+        return std::tolower(static_cast<unsigned char>(a)) == b;
+    });
+}
+
+}  // namespace
 
 CZOVREKDoc::CZOVREKDoc() : m_title(kUntitledTitle) {}
 
@@ -11,6 +25,11 @@ bool CZOVREKDoc::OnNewDocument() {
     m_title = kUntitledTitle;
     m_tapeText = TapeText();
     return true;
+}
+
+void CZOVREKDoc::forgetFile() {
+    m_pathName.clear();
+    m_tapeText = TapeText();
 }
 
 FileResult CZOVREKDoc::OnOpenDocument(const std::filesystem::path& path) {
@@ -40,7 +59,9 @@ std::string CZOVREKDoc::proposedFileName() const {
     // the proposal point elsewhere, so the name stops there.
     std::string name = m_title.substr(0, m_title.find_first_of(std::string_view("/\\\0", 3)));
     if (name.empty() || name == "." || name == "..") name = kNewFileName;
-    return name + std::string(kCalExtension);
+    // A title taken from a saved file has its extension already.
+    if (!hasCalExtension(name)) name += kCalExtension;
+    return name;
 }
 
 }  // namespace zovrek

@@ -30,6 +30,10 @@ public:
     /// the default title. Always succeeds.
     bool OnNewDocument();
 
+    /// Forgets the file name and empties m_tapeText; the title stays (Open after saving the
+    /// old tape: it is still the Tape Title preset and the name a later Save proposes).
+    void forgetFile();
+
     /// Reads `path` into m_tapeText. On success the document takes the file's name; a file
     /// of zero bytes succeeds and leaves m_tapeText as it was. A file that can't be
     /// opened or read to its end leaves m_tapeText and the name as they were.
@@ -45,7 +49,8 @@ public:
     const std::string& GetTitle() const { return m_title; }
     void SetTitle(std::string title) { m_title = std::move(title); }
 
-    /// The name offered by a save dialog: the file's own name, or the title with ".cal".
+    /// The name offered by a save dialog: the file's own name, or the title with ".cal"
+    /// unless it ends in ".cal" already.
     std::string proposedFileName() const;
 
 private:

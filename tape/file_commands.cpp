@@ -79,7 +79,7 @@ void FileCommands::onFileOpen() {
         case SaveTapeChoice::Ok:
             calc_.copyTapeToDocument();
             if (!saveDocument()) return;
-            doc_.OnNewDocument();
+            doc_.forgetFile();
             calc_.m_tape.clear();
             calc_.m_display = "0.";
             calc_.m_tapeLine.clear();

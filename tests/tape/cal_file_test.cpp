@@ -318,16 +318,25 @@ INSTANTIATE_TEST_SUITE_P(
                     OpenRow{"MissingKeepsText", false, "", false, "before", false}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(DocumentTest, ProposedNameNeverLeavesTheFolder) {
+TEST(DocumentTest, ProposedNameFromTheTitle) {
+    const struct {
+        const char* title;
+        const char* proposed;
+    } rows[] = {
+        {"March", "March.cal"},
+        {"tape.cal", "tape.cal"},  // a title kept from a saved file
+        {"TAPE.CAL", "TAPE.CAL"},
+        {"tape.cal.old", "tape.cal.old.cal"},
+        // Never out of the folder the dialog starts in.
+        {"Q1/Q2 totals", "Q1.cal"},
+        {"/etc/passwd", "ZOVREK.cal"},
+        {"..", "ZOVREK.cal"},
+    };
     CZOVREKDoc doc;
-    doc.SetTitle("Q1/Q2 totals");
-    EXPECT_EQ(doc.proposedFileName(), "Q1.cal");
-    doc.SetTitle("/etc/passwd");
-    EXPECT_EQ(doc.proposedFileName(), "ZOVREK.cal");
-    doc.SetTitle("..");
-    EXPECT_EQ(doc.proposedFileName(), "ZOVREK.cal");
-    doc.SetTitle("March");
-    EXPECT_EQ(doc.proposedFileName(), "March.cal");
+    for (const auto& row : rows) {
+        doc.SetTitle(row.title);
+        EXPECT_EQ(doc.proposedFileName(), row.proposed) << row.title;
+    }
 }
 
 TEST(DocumentTest, FailedSaveKeepsTheOldName) {

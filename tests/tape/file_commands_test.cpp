@@ -355,6 +355,15 @@ TEST(FileOpenTest, SavingBranchThenDismissedOpenLeavesAnEmptyTape) {
     EXPECT_TRUE(rig.doc.GetPathName().empty());  // the saving branch forgets the name
     EXPECT_EQ(rig.shown.display, "0.00");
     EXPECT_EQ(rig.calc.m_tapeSaved, 0);
+
+    // ... but not the title: it presets the Tape Title and names the next save.
+    EXPECT_EQ(rig.doc.GetTitle(), "saved.cal");
+    preparePrinting(rig.calc, rig.doc, rig);
+    EXPECT_TRUE(rig.saw("Tape Title saved.cal"));
+    rig.type("1+1=");
+    rig.saveAnswer.reset();
+    rig.command(cmd::FileSave);
+    EXPECT_TRUE(rig.saw("Save As saved.cal"));
 }
 
 TEST(FileOpenTest, DismissedDialogStillTakesTheLastNumber) {
