@@ -30,15 +30,6 @@ void takeIfWithin(int value, int low, int high, int& member) {
     if (value >= low && value <= high) member = value;
 }
 
-// Whether a colour field holds a number at all: its digits after the blanks and sign that
-// readColourField passes over. A field without one is garbled, not 0.
-bool holdsNumber(std::string_view field) {
-    std::size_t k = 0;
-    while (k < field.size() && (field[k] == ' ' || (field[k] >= '\t' && field[k] <= '\r'))) ++k;
-    if (k < field.size() && (field[k] == '+' || field[k] == '-')) ++k;
-    return k < field.size() && isDigit(field[k]);
-}
-
 // Reads at most `limit` bytes; nothing when the file can't be opened or read, or is not a
 // regular file (a FIFO would wait for a writer for ever).
 std::optional<std::string> readPrefix(const std::filesystem::path& path, std::size_t limit) {
@@ -99,7 +90,7 @@ void decodeColourFile(std::string_view bytes, Settings& settings) {
     for (std::size_t f = 0; f < 3; ++f) {
         if (bytes.size() < (f + 1) * 3) break;
         const std::string_view field = bytes.substr(f * 3, 3);
-        if (holdsNumber(field)) takeIfWithin(readColourField(field), 0, 255, *members[f]);
+        takeIfWithin(readColourField(field), 0, 255, *members[f]);
     }
 }
 
@@ -115,11 +106,8 @@ void decodeChoicesFile(std::string_view bytes, Settings& settings) {
         {&settings.voiceActive, 0, 1},   {&settings.globalSoundsOn, 0, 1},
         {&settings.voiceSetting, 0, 1},
     };
-    // A byte that is not a digit is garbled and leaves the default, rather than reading as 0.
     for (std::size_t f = 0; f < std::size(fields) && f < bytes.size(); ++f)
-        if (isDigit(bytes[f]))
-            takeIfWithin(readChoiceByte(bytes[f]), fields[f].low, fields[f].high,
-                         *fields[f].member);
+        takeIfWithin(readChoiceByte(bytes[f]), fields[f].low, fields[f].high, *fields[f].member);
 }
 
 Settings settingsOf(const CalculatorState& state) {

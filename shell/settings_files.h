@@ -46,9 +46,9 @@ int readColourField(std::string_view field);
 /// One choice byte: a digit gives its value, any other byte 0.
 int readChoiceByte(char byte);
 
-/// Takes the fields that `bytes` supplies into `settings`. A field the file is too short
-/// for, that holds no number (no digit where one must be), or whose value is outside its
-/// range, is left as `settings` holds it.
+/// Takes the fields that `bytes` supplies into `settings`, each read as above (so a field
+/// without digits reads 0). A field the file is too short for, or whose value is outside
+/// its range, is left as `settings` holds it.
 void decodeColourFile(std::string_view bytes, Settings& settings);
 void decodeChoicesFile(std::string_view bytes, Settings& settings);
 

