@@ -1,0 +1,182 @@
+// The help window as a user meets it: opened from anywhere, one per program, every topic of
+// its contents leading to a section that is really there.
+
+#include "shell/qt/help/help_window.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextBrowser>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+using zovrek::qt::showHelp;
+
+namespace {
+
+QWidget* helpWindow() {
+    QWidget* found = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->windowTitle() == QLatin1String("ZOVREK Help") && w->isVisible()) {
+            if (found) return nullptr;  // more than one: not what anybody wants
+            found = w;
+        }
+    return found;
+}
+
+QStringList anchorsShown(const QTextBrowser& browser) {
+    QStringList names;
+    for (QTextBlock block = browser.document()->begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+            names += fragment.fragment().charFormat().anchorNames();
+    return names;
+}
+
+QString currentTopic(const QTreeWidget& contents) {
+    return contents.currentItem() ? contents.currentItem()->data(0, Qt::UserRole).toString()
+                                  : QString();
+}
+
+}  // namespace
+
+class HelpWindowTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void opensWithTitleAndContents();
+    void everyTopicLeadsToItsSection();
+    void showsTheSectionAsked_data();
+    void showsTheSectionAsked();
+    void backAndForwardRetraceTheTopics();
+    void secondCallRaisesTheSameWindow();
+    void escapeCloses();
+    void joinsAnOpenModalWindow();
+};
+
+void HelpWindowTest::opensWithTitleAndContents() {
+    showHelp(nullptr);
+    QWidget* window = helpWindow();
+    QVERIFY(window);
+    QCOMPARE(window->windowTitle(), QStringLiteral("ZOVREK Help"));
+    auto* contents = window->findChild<QTreeWidget*>();
+    auto* browser = window->findChild<QTextBrowser*>();
+    QVERIFY(contents && browser);
+    QVERIFY(!contents->accessibleName().isEmpty());
+    QVERIFY(!browser->accessibleName().isEmpty());
+    QCOMPARE(currentTopic(*contents), QStringLiteral("contents"));
+    QVERIFY(browser->toPlainText().contains(QLatin1String("ZOVREK Help")));
+}
+
+void HelpWindowTest::everyTopicLeadsToItsSection() {
+    showHelp(nullptr);
+    QWidget* window = helpWindow();
+    QVERIFY(window);
+    auto* contents = window->findChild<QTreeWidget*>();
+    auto* browser = window->findChild<QTextBrowser*>();
+    int topics = 0;
+    for (QTreeWidgetItemIterator it(contents); *it; ++it, ++topics) {
+        const QString anchor = (*it)->data(0, Qt::UserRole).toString();
+        contents->setCurrentItem(*it);
+        QVERIFY2(anchorsShown(*browser).contains(anchor), qPrintable(anchor));
+        QVERIFY2(browser->toPlainText().contains((*it)->text(0)), qPrintable(anchor));
+        QCOMPARE(contents->currentItem(), *it);
+    }
+    QVERIFY(topics >= 15);
+}
+
+void HelpWindowTest::showsTheSectionAsked_data() {
+    QTest::addColumn<QString>("section");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("scrolledDown");
+    QTest::newRow("page") << "editing-a-tape"
+                          << "editing-a-tape"
+                          << "Editing a Tape" << false;
+    QTest::newRow("section of a page") << "loan-payment"
+                                       << "loan-payment"
+                                       << "Loan Payment Calculator" << true;
+    QTest::newRow("anchor without a topic") << "save-tape"
+                                            << "files"
+                                            << "Save Tape?" << true;
+    QTest::newRow("unknown") << "no-such-section"
+                             << "contents"
+                             << "ZOVREK Help" << false;
+}
+
+void HelpWindowTest::showsTheSectionAsked() {
+    QFETCH(QString, section);
+    QFETCH(QString, topic);
+    QFETCH(QString, text);
+    QFETCH(bool, scrolledDown);
+    showHelp(nullptr, QStringLiteral("contents"));
+    showHelp(nullptr, section);
+    QWidget* window = helpWindow();
+    QVERIFY(window);
+    auto* browser = window->findChild<QTextBrowser*>();
+    QCOMPARE(currentTopic(*window->findChild<QTreeWidget*>()), topic);
+    QVERIFY(browser->toPlainText().contains(text));
+    if (scrolledDown)
+        QTRY_VERIFY(browser->verticalScrollBar()->value() > 0);
+    else
+        QCOMPARE(browser->verticalScrollBar()->value(), 0);
+}
+
+void HelpWindowTest::backAndForwardRetraceTheTopics() {
+    showHelp(nullptr, QStringLiteral("memory"));
+    showHelp(nullptr, QStringLiteral("files"));
+    QWidget* window = helpWindow();
+    QVERIFY(window);
+    auto* contents = window->findChild<QTreeWidget*>();
+    QToolButton* back = nullptr;
+    QToolButton* forward = nullptr;
+    for (auto* button : window->findChildren<QToolButton*>()) {
+        if (button->accessibleName() == QLatin1String("Back")) back = button;
+        if (button->accessibleName() == QLatin1String("Forward")) forward = button;
+    }
+    QVERIFY(back && forward && back->isEnabled());
+    QTest::mouseClick(back, Qt::LeftButton);
+    QCOMPARE(currentTopic(*contents), QStringLiteral("memory"));
+    QVERIFY(forward->isEnabled());
+    QVERIFY(QTest::qWaitForWindowActive(window));  // window shortcuts need it
+    QTest::keyClick(contents, Qt::Key_Right, Qt::AltModifier);
+    QTRY_COMPARE(currentTopic(*contents), QStringLiteral("files"));  // the button animates first
+}
+
+void HelpWindowTest::secondCallRaisesTheSameWindow() {
+    showHelp(nullptr, QStringLiteral("memory"));
+    QWidget* first = helpWindow();
+    QVERIFY(first);
+    first->showMinimized();
+    showHelp(nullptr, QStringLiteral("printing"));
+    QCOMPARE(helpWindow(), first);
+    QVERIFY(!first->isMinimized());
+    QCOMPARE(currentTopic(*first->findChild<QTreeWidget*>()), QStringLiteral("printing"));
+}
+
+void HelpWindowTest::escapeCloses() {
+    showHelp(nullptr);
+    QPointer<QWidget> window = helpWindow();
+    QVERIFY(window);
+    QVERIFY(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->findChild<QTextBrowser*>(), Qt::Key_Escape);
+    QTRY_VERIFY(!window);                         // closed and gone
+    showHelp(nullptr, QStringLiteral("memory"));  // and opens again afresh
+    QVERIFY(helpWindow());
+}
+
+void HelpWindowTest::joinsAnOpenModalWindow() {
+    showHelp(nullptr);
+    QDialog editor;
+    editor.setWindowModality(Qt::ApplicationModal);
+    editor.show();
+    QVERIFY(QApplication::activeModalWidget() == &editor);
+    showHelp(&editor, QStringLiteral("editing-a-tape"));
+    QWidget* window = helpWindow();
+    QVERIFY(window);
+    QCOMPARE(window->parentWidget(), &editor);  // so the modal window does not block it
+}
+
+QTEST_MAIN(HelpWindowTest)
+#include "help_window_test.moc"
