@@ -1,0 +1,62 @@
+#include "shell/qt/sound/sound_file.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QWaveDecoder>
+
+#include <algorithm>
+
+namespace zovrek::qt {
+
+namespace {
+
+bool isPlainName(std::string_view name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string_view::npos;
+}
+
+}  // namespace
+
+QString findSound(std::string_view name) {
+    if (!isPlainName(name))
+        return {};
+    const QString file = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    for (const QString& folder : {QDir::currentPath(), QStringLiteral(ZOVREK_SOUND_DIR),
+                                  QStringLiteral(":/sounds")}) {
+        const QFileInfo info(QDir(folder), file);
+        if (info.isFile())
+            return info.filePath();
+    }
+    return {};
+}
+
+std::optional<Sound> loadSound(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    // The decoder reads the header at once when the file holds all its header promises; a file
+    // cut short is left waiting for more, which here means no format and nothing to play.
+    QWaveDecoder decoder(&file);
+    if (!decoder.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    Sound sound;
+    sound.format = decoder.audioFormat();
+    if (!sound.format.isValid() || sound.format.bytesPerFrame() <= 0)
+        return std::nullopt;
+    const auto longest = std::chrono::microseconds(kLongestSound).count();
+    qint64 limit = sound.format.bytesForDuration(longest);
+    if (decoder.size() > 0)  // chunks after the samples are not sound
+        limit = std::min(limit, decoder.size());
+    sound.pcm = decoder.read(limit);
+    // Whole frames only: a stray byte at the end is not a sample.
+    sound.pcm.truncate(sound.pcm.size() - sound.pcm.size() % sound.format.bytesPerFrame());
+    if (sound.pcm.isEmpty())
+        return std::nullopt;
+    sound.length = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::microseconds(sound.format.durationForBytes(
+            static_cast<qint32>(sound.pcm.size()))));
+    return sound;
+}
+
+}  // namespace zovrek::qt
