@@ -20,8 +20,8 @@ struct CalFileRead {
     bool ok() const { return status != CalReadResult::Status::Damaged; }
 };
 
-/// Reads `path`. A file that can't be opened fails with begun = false; a damaged one with
-/// begun = true.
+/// Reads `path`. A file that can't be opened or is no regular file (a folder, a FIFO, a
+/// device: never waited on) fails with begun = false; a damaged one with begun = true.
 CalFileRead readCalFile(const std::filesystem::path& path);
 
 /// Saves `text` as the ".cal" file `path`, atomically (the old file stays on failure).
