@@ -1,14 +1,25 @@
 #pragma once
 // The pictures of the bitmap buttons: base name, sizes of the up and down pictures in
 // pixels, the label drawn on the key, and what a screen reader calls the button.
+// A "\n" in a label breaks the line; "\u00b2" and "\u02b8" are drawn as raised 2 and y.
 
 #include <cstdint>
 #include <string_view>
 
 namespace zovrek::pictures {
 
-/// The look of a key: which family of keys of a desk calculator it belongs to.
-enum class KeyFace : std::uint8_t { Digit, Operator, Function, Memory, Clear, Equals, Command };
+/// The look of a key: which family of keys of a desk calculator it belongs to. Clear wipes
+/// everything (red), Correction only the entry (orange).
+enum class KeyFace : std::uint8_t {
+    Digit,
+    Operator,
+    Function,
+    Memory,
+    Clear,
+    Correction,
+    Equals,
+    Command
+};
 
 struct PictureSpec {
     std::string_view name;  ///< base name, upper case; "U" and "D" are appended
@@ -48,9 +59,9 @@ inline constexpr PictureSpec kPictures[] = {
     {"SQUARED", 36, 25, 36, 25, "x\u00b2", "Square", KeyFace::Function},
     {"INVERT", 36, 25, 36, 25, "1/x", "Reciprocal", KeyFace::Function},
     {"PLUS_MINUS", 36, 25, 36, 25, "+/\u2212", "Change sign", KeyFace::Function},
-    {"BACK", 46, 25, 46, 25, "Back", "Back", KeyFace::Clear},
+    {"BACK", 46, 25, 46, 25, "Back", "Back", KeyFace::Correction},
     {"C", 46, 25, 46, 25, "C", "Clear", KeyFace::Clear},
-    {"CE", 46, 25, 46, 25, "CE", "Clear entry", KeyFace::Clear},
+    {"CE", 46, 25, 46, 25, "CE", "Clear entry", KeyFace::Correction},
     {"EQUAL", 48, 25, 48, 25, "=", "Equals", KeyFace::Equals},
     {"OK", 51, 25, 51, 25, "OK", "OK", KeyFace::Command},
     {"CANCEL", 51, 25, 51, 25, "Cancel", "Cancel", KeyFace::Command},
@@ -64,9 +75,9 @@ inline constexpr PictureSpec kPictures[] = {
     {"XTOYPOWER", 53, 25, 38, 24, "x\u02b8", "x to the power y", KeyFace::Function},
     {"CLEAR_ALL", 54, 25, 54, 25, "Clear Tape", "Clear tape", KeyFace::Clear},
     {"RESET", 54, 25, 53, 25, "Reset", "Reset", KeyFace::Command},
-    {"CLEARX", 57, 25, 56, 25, "Clear x", "Clear x", KeyFace::Clear},
+    {"CLEARX", 57, 25, 56, 25, "Clear x", "Clear x", KeyFace::Correction},
     {"CALCULATE", 59, 25, 59, 25, "Calculate", "Calculate", KeyFace::Command},
-    {"TAPEEDIT", 30, 43, 30, 44, "TAPE EDIT", "Tape edit", KeyFace::Command},
+    {"TAPEEDIT", 30, 43, 30, 44, "TAPE\nEDIT", "Tape edit", KeyFace::Command},
     {"TOCALCULATOR", 114, 20, 114, 20, "To Calculator", "To calculator", KeyFace::Command},
     {"UPDATE", 122, 20, 119, 20, "Update", "Update", KeyFace::Command},
 };

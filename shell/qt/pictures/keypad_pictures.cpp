@@ -3,6 +3,8 @@
 #include <QPainter>
 
 #include "pictures/keypad_picture_table.h"
+#include "shell/qt/pictures/key_face.h"
+#include "shell/qt/pictures/picture_cache.h"
 
 namespace zovrek::qt {
 namespace {
@@ -15,26 +17,28 @@ const pictures::PictureSpec* findPicture(QStringView base) {
     return nullptr;
 }
 
+QPixmap drawKeyPicture(const pictures::PictureSpec& spec, bool down, qreal dpr) {
+    const QSize size =
+        down ? QSize(spec.downWidth, spec.downHeight) : QSize(spec.upWidth, spec.upHeight);
+    QPixmap pixmap(size * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    paint::paintKey(painter, spec, down, dpr);
+    return pixmap;
+}
+
 }  // namespace
 
-// Placeholder faces until the drawn keys land.
 QPixmap keypadPicture(QStringView name, qreal dpr) {
-    if (name.size() < 2) return {};
+    if (name.size() < 2 || !(dpr > 0)) return {};
     const QChar state = name.back().toUpper();
     if (state != u'U' && state != u'D') return {};
     const auto* spec = findPicture(name.chopped(1));
     if (!spec) return {};
     const bool down = state == u'D';
-    const QSize size = down ? QSize(spec->downWidth, spec->downHeight)
-                            : QSize(spec->upWidth, spec->upHeight);
-    QPixmap pixmap(size * dpr);
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(down ? Qt::gray : Qt::lightGray);
-    QPainter p(&pixmap);
-    p.drawRect(QRect(QPoint(0, 0), size).adjusted(0, 0, -1, -1));
-    p.drawText(QRect(QPoint(0, 0), size), Qt::AlignCenter,
-               QString::fromUtf8(spec->label.data(), qsizetype(spec->label.size())));
-    return pixmap;
+    return paint::cachedPicture(name.toString().toUpper() + u'@' + QString::number(dpr),
+                                [&] { return drawKeyPicture(*spec, down, dpr); });
 }
 
 QString keypadAccessibleName(QStringView caption) {
@@ -43,16 +47,5 @@ QString keypadAccessibleName(QStringView caption) {
                                     qsizetype(spec->accessibleName.size()))
                 : QString();
 }
-
-QPixmap toolbarPicture(int index, qreal dpr) {
-    QPixmap pixmap(QSize(18, 21) * dpr);
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.drawText(QRect(0, 0, 18, 21), Qt::AlignCenter, QString::number(index));
-    return pixmap;
-}
-
-QIcon applicationIcon() { return QIcon(toolbarPicture(6, 1)); }
 
 }  // namespace zovrek::qt

@@ -20,10 +20,16 @@ QPixmap keypadPicture(QStringView name, qreal dpr);
 QString keypadAccessibleName(QStringView caption);
 
 /// Toolbar button `index` (0..8, in toolbar order: New, Open, Save, Save As, Print Preview,
-/// Print, Scientific, Keep as Top Window, About): an 18 x 21 picture for `dpr`.
+/// Print, Scientific, Keep as Top Window, About): an 18 x 21 picture for `dpr`; a null
+/// pixmap for any other index.
 QPixmap toolbarPicture(int index, qreal dpr);
 
-/// The program's icon (128) in several sizes.
+/// The program's icon, a desk printing calculator with its paper roll, drawn at 16, 24, 32,
+/// 48, 64, 128 and 256 pixels.
 QIcon applicationIcon();
+
+/// The same picture `size` x `size` device-independent pixels large, drawn for `dpr` (the
+/// About box shows it at 48). A null pixmap for a size below 1.
+QPixmap applicationPicture(int size, qreal dpr);
 
 }  // namespace zovrek::qt

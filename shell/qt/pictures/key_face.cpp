@@ -1,0 +1,94 @@
+#include "shell/qt/pictures/key_face.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+#include "pictures/key_face_colours.h"
+#include "shell/qt/pictures/key_label.h"
+#include "shell/qt/pictures/picture_cache.h"
+
+namespace zovrek::qt::paint {
+namespace {
+
+constexpr int kEdges = 5;  // outline and bevel around the face, left and right together
+
+QColor mix(const QColor& a, const QColor& b, qreal t) {
+    return QColor::fromRgbF(float(a.redF() + (b.redF() - a.redF()) * t),
+                            float(a.greenF() + (b.greenF() - a.greenF()) * t),
+                            float(a.blueF() + (b.blueF() - a.blueF()) * t));
+}
+
+void fillRounded(QPainter& p, const QRectF& r, qreal radius, const QBrush& brush) {
+    QPainterPath path;
+    path.addRoundedRect(r, radius, radius);
+    p.fillPath(path, brush);
+}
+
+// The face inside the edges: one pixel further down and right when pressed.
+QRectF faceOf(QSize body, bool down) {
+    const QRectF r(QPointF(0, 0), body);
+    return down ? r.adjusted(3, 3, -2, -2) : r.adjusted(2, 2, -3, -3);
+}
+
+// The key without its label; keys of one family and size share it.
+QPixmap drawBody(pictures::KeyFace family, QSize body, bool down, qreal dpr) {
+    QPixmap pixmap(body * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    const auto& colours = pictures::faceColours(family);
+    const QColor top = QColor::fromRgb(colours.top);
+    const QColor bottom = QColor::fromRgb(colours.bottom);
+    const QColor outline = mix(bottom, Qt::black, 0.6);
+    const QColor light = mix(top, Qt::white, 0.55);
+    const QColor shade = mix(bottom, Qt::black, 0.3);
+
+    const QRectF r(QPointF(0, 0), body);
+    const qreal radius = body.height() >= 22 && body.width() >= 22 ? 3.5 : 2.5;
+    painter.setRenderHint(QPainter::Antialiasing);
+    fillRounded(painter, r, radius, outline);
+    // Edges lit from the top left; a pressed key turns them round.
+    if (!down) {
+        fillRounded(painter, r.adjusted(1, 1, -1, -1), radius - 1, light);
+        fillRounded(painter, r.adjusted(2, 2, -1, -1), radius - 1, shade);
+    } else {
+        fillRounded(painter, r.adjusted(1, 1, -1, -1), radius - 1, mix(light, bottom, 0.4));
+        fillRounded(painter, r.adjusted(1, 1, -2, -2), radius - 1, shade);
+    }
+    const QRectF face = faceOf(body, down);
+    QLinearGradient gradient(face.topLeft(), face.bottomLeft());
+    gradient.setColorAt(0, down ? mix(top, bottom, 0.45) : top);
+    gradient.setColorAt(1, down ? mix(bottom, Qt::black, 0.06) : bottom);
+    fillRounded(painter, face, radius - 1.5, gradient);
+    return pixmap;
+}
+
+}  // namespace
+
+void paintKey(QPainter& painter, const pictures::PictureSpec& spec, bool down, qreal dpr) {
+    const QSize up(spec.upWidth, spec.upHeight);
+    const QSize downSize(spec.downWidth, spec.downHeight);
+    // A down picture larger than the up one is cut by the button: the key keeps the up size
+    // inside it, so that its lower edge stays in sight.
+    const QSize body = down ? downSize.boundedTo(up) : up;
+    const QString key = QStringLiteral("body %1 %2x%3 %4@%5")
+                            .arg(int(spec.face))
+                            .arg(body.width())
+                            .arg(body.height())
+                            .arg(down)
+                            .arg(dpr);
+    painter.drawPixmap(QPointF(0, 0),
+                       cachedPicture(key, [&] { return drawBody(spec.face, body, down, dpr); }));
+
+    // The label keeps its size when the key is pressed, even where the down picture is
+    // smaller; pressed it moves with the face.
+    QRectF box(QPointF(0, 0), QSizeF(up.boundedTo(downSize)) - QSizeF(kEdges, kEdges));
+    const QRectF upFace = faceOf(up, false);
+    box.moveCenter(down && body == up ? upFace.center() + QPointF(1, 1)
+                                      : faceOf(body, down).center());
+    paintKeyLabel(painter, box, QString::fromUtf8(spec.label.data(), qsizetype(spec.label.size())),
+                  QColor::fromRgb(pictures::faceColours(spec.face).label), dpr);
+}
+
+}  // namespace zovrek::qt::paint

@@ -1,0 +1,147 @@
+#include <QImage>
+#include <QPainter>
+#include <QPixmap>
+#include <QTest>
+
+#include "pictures/keypad_picture_table.h"
+#include "shell/qt/pictures/keypad_pictures.h"
+
+using namespace zovrek;
+
+namespace {
+
+QString baseName(const pictures::PictureSpec& spec) {
+    return QString::fromLatin1(spec.name.data(), qsizetype(spec.name.size()));
+}
+
+QSize deviceSize(const QPixmap& p) {
+    return p.size();
+}
+
+bool isBlank(const QPixmap& p) {
+    const QImage image = p.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) != 0) return false;
+    return true;
+}
+
+// Every picture as the screen shows it (device pixels), up beside down, at ratio 1 and 2.
+QImage contactSheet() {
+    QList<QPixmap> cells;
+    for (qreal dpr : {1.0, 2.0})
+        for (const auto& spec : pictures::kPictures)
+            for (QChar state : {u'U', u'D'})
+                cells << qt::keypadPicture(baseName(spec) + state, dpr);
+    for (qreal dpr : {1.0, 2.0})
+        for (int i = 0; i < 9; ++i) cells << qt::toolbarPicture(i, dpr);
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) cells << qt::applicationPicture(size, 1);
+    cells << qt::applicationPicture(48, 2);
+
+    const int width = 1400;
+    QImage sheet(width, 1400, QImage::Format_ARGB32);
+    sheet.fill(QColor(0xd4, 0xd0, 0xc8));
+    QPainter painter(&sheet);
+    int x = 8, y = 8, rowHeight = 0;
+    for (QPixmap cell : cells) {
+        cell.setDevicePixelRatio(1);
+        if (x + cell.width() > width - 8) x = 8, y += rowHeight + 8, rowHeight = 0;
+        painter.drawPixmap(x, y, cell);
+        x += cell.width() + 6;
+        rowHeight = std::max(rowHeight, cell.height());
+    }
+    painter.end();
+    return sheet.copy(0, 0, width, y + rowHeight + 8);
+}
+
+}  // namespace
+
+class PicturesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void picturesHaveTheTableSizes_data() {
+        QTest::addColumn<QString>("base");
+        QTest::addColumn<qreal>("dpr");
+        QTest::addColumn<QSize>("up");
+        QTest::addColumn<QSize>("down");
+        for (const auto& spec : pictures::kPictures)
+            for (qreal dpr : {1.0, 2.0})
+                QTest::addRow("%s@%g", spec.name.data(), dpr)
+                    << baseName(spec) << dpr << QSize(spec.upWidth, spec.upHeight)
+                    << QSize(spec.downWidth, spec.downHeight);
+    }
+    void picturesHaveTheTableSizes() {
+        QFETCH(QString, base);
+        QFETCH(qreal, dpr);
+        QFETCH(QSize, up);
+        QFETCH(QSize, down);
+        const QPixmap u = qt::keypadPicture(base + u'U', dpr);
+        const QPixmap d = qt::keypadPicture(base + u'D', dpr);
+        QVERIFY(!u.isNull() && !d.isNull());
+        QCOMPARE(u.deviceIndependentSize().toSize(), up);
+        QCOMPARE(d.deviceIndependentSize().toSize(), down);
+        QCOMPARE(deviceSize(u), up * dpr);
+        QCOMPARE(deviceSize(d), down * dpr);
+        // A pressed key must look pressed.
+        QVERIFY(u.toImage() != d.toImage());
+    }
+
+    void lookupByName_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QSize>("size");  // empty: no picture
+        QTest::newRow("mixed case up") << "ClearxU" << QSize(57, 25);
+        QTest::newRow("lower case down") << "logxD" << QSize(51, 25);
+        QTest::newRow("state in lower case") << "Memory1d" << QSize(34, 19);
+        QTest::newRow("one-letter base") << "cU" << QSize(46, 25);
+        QTest::newRow("unknown") << "NOSUCHKEYU" << QSize();
+        QTest::newRow("no state") << "SEVEN" << QSize();
+        QTest::newRow("other state") << "SEVENX" << QSize();
+        QTest::newRow("state twice") << "SEVENUU" << QSize();
+        QTest::newRow("state only") << "U" << QSize();
+        QTest::newRow("empty") << "" << QSize();
+    }
+    void lookupByName() {
+        QFETCH(QString, name);
+        QFETCH(QSize, size);
+        const QPixmap p = qt::keypadPicture(name, 1);
+        QCOMPARE(p.isNull(), size.isEmpty());
+        if (!size.isEmpty()) {
+            QCOMPARE(p.size(), size);
+            QCOMPARE(p.toImage(), qt::keypadPicture(name.toUpper(), 1).toImage());
+        }
+    }
+
+    void accessibleNamesComeFromTheTable() {
+        QCOMPARE(qt::keypadAccessibleName(u"Memory1"), QStringLiteral("Memory select"));
+        QCOMPARE(qt::keypadAccessibleName(u"Clear_All"), QStringLiteral("Clear tape"));
+        QVERIFY(qt::keypadAccessibleName(u"Nothing").isEmpty());
+    }
+
+    void toolbarPicturesAre18By21() {
+        for (qreal dpr : {1.0, 2.0}) {
+            for (int i = 0; i < 9; ++i) {
+                const QPixmap p = qt::toolbarPicture(i, dpr);
+                QCOMPARE(p.deviceIndependentSize().toSize(), QSize(18, 21));
+                QCOMPARE(deviceSize(p), QSize(18, 21) * dpr);
+                QVERIFY2(!isBlank(p), qPrintable(QString::number(i)));
+            }
+        }
+        QVERIFY(qt::toolbarPicture(9, 1).isNull());
+        QVERIFY(qt::toolbarPicture(-1, 1).isNull());
+    }
+
+    void iconHasEverySize() {
+        const QList<QSize> sizes = qt::applicationIcon().availableSizes();
+        for (int s : {16, 24, 32, 48, 64, 128, 256}) QVERIFY(sizes.contains(QSize(s, s)));
+        QCOMPARE(qt::applicationPicture(48, 2).size(), QSize(96, 96));
+    }
+
+    void writeContactSheet() {
+        const QString file = qEnvironmentVariable("ZOVREK_PICTURE_SHEET");
+        if (file.isEmpty()) QSKIP("set ZOVREK_PICTURE_SHEET to a PNG file to look at the pictures");
+        QVERIFY(contactSheet().save(file));
+    }
+};
+
+QTEST_MAIN(PicturesTest)
+#include "pictures_test.moc"
