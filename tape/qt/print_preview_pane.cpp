@@ -1,0 +1,94 @@
+#include "tape/qt/print_preview_pane.h"
+
+#include <QHBoxLayout>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <array>
+
+namespace zovrek::qt {
+namespace {
+
+// How much closer each zoom step shows the page than the whole-page view.
+constexpr std::array<qreal, PrintPreviewPane::kZoomSteps> kZoomFactors = {1.0, 1.75, 3.0};
+
+}  // namespace
+
+PrintPreviewPane::PrintPreviewPane(QPrinter& printer, std::function<void(QPrinter&)> paint,
+                                   QWidget* parent)
+    : QWidget(parent) {
+    auto* bar = new QHBoxLayout;
+    bar->setContentsMargins(4, 3, 4, 3);
+    bar->setSpacing(4);
+    preview_ = new QPrintPreviewWidget(&printer, this);
+    preview_->setZoomMode(QPrintPreviewWidget::FitInView);
+    connect(preview_, &QPrintPreviewWidget::paintRequested, this,
+            [paint = std::move(paint)](QPrinter* p) { paint(*p); });
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addLayout(bar);
+    layout->addWidget(preview_, 1);
+
+    const auto add = [&](const QString& text, const std::function<void()>& action) {
+        QPushButton* b = addButton(text, action);
+        bar->addWidget(b);
+        return b;
+    };
+    add(tr("&Print..."), [this] { emit printRequested(); });
+    next_ = add(tr("&Next Page"), [this] { turnTo(preview_->currentPage() + 1); });
+    previous_ = add(tr("Pre&v Page"), [this] { turnTo(preview_->currentPage() - 1); });
+    zoomIn_ = add(tr("Zoom &In"), [this] { zoom(zoomStep_ + 1); });
+    zoomOut_ = add(tr("Zoom &Out"), [this] { zoom(zoomStep_ - 1); });
+    add(tr("&Close"), [this] { emit closeRequested(); });
+    bar->addStretch(1);
+    connect(preview_, &QPrintPreviewWidget::previewChanged, this, &PrintPreviewPane::updateButtons);
+    updateButtons();
+}
+
+QPushButton* PrintPreviewPane::addButton(const QString& text, const std::function<void()>& action) {
+    auto* b = new QPushButton(text, this);
+    // The pages keep the keyboard, for scrolling.
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setAutoDefault(false);
+    connect(b, &QPushButton::clicked, this, action);
+    buttons_ << b;
+    return b;
+}
+
+QPushButton* PrintPreviewPane::button(const QString& text) const {
+    for (QPushButton* b : buttons_) {
+        QString plain = b->text();
+        if (plain.remove(u'&') == text) return b;
+    }
+    return nullptr;
+}
+
+void PrintPreviewPane::turnTo(int page) {
+    preview_->setCurrentPage(page);
+    // The preview tells of page changes only when the pages are scrolled.
+    updateButtons();
+}
+
+void PrintPreviewPane::zoom(int step) {
+    if (step < 0 || step >= kZoomSteps || step == zoomStep_) return;
+    // The whole-page view's factor depends on the window; it is read before leaving it.
+    if (zoomStep_ == 0) fittedFactor_ = preview_->zoomFactor();
+    zoomStep_ = step;
+    if (step == 0)
+        preview_->setZoomMode(QPrintPreviewWidget::FitInView);
+    else
+        preview_->setZoomFactor(fittedFactor_ * kZoomFactors[static_cast<std::size_t>(step)]);
+    updateButtons();
+}
+
+void PrintPreviewPane::updateButtons() {
+    const int page = preview_->currentPage();
+    next_->setEnabled(page < preview_->pageCount());
+    previous_->setEnabled(page > 1);
+    zoomIn_->setEnabled(zoomStep_ + 1 < kZoomSteps);
+    zoomOut_->setEnabled(zoomStep_ > 0);
+}
+
+}  // namespace zovrek::qt

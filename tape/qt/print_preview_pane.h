@@ -1,0 +1,48 @@
+#pragma once
+// The print preview shown in the main window in place of the calculator: the pages as the
+// printer will get them, under a row of buttons (Print..., Next Page, Prev Page, Zoom In,
+// Zoom Out, Close).
+
+#include <QWidget>
+#include <functional>
+
+class QPrinter;
+class QPrintPreviewWidget;
+class QPushButton;
+
+namespace zovrek::qt {
+
+class PrintPreviewPane : public QWidget {
+    Q_OBJECT
+public:
+    /// `paint` draws every page on the printer it is given, each time the preview is built.
+    PrintPreviewPane(QPrinter& printer, std::function<void(QPrinter&)> paint, QWidget* parent);
+
+    QPrintPreviewWidget& preview() { return *preview_; }
+    /// The button of `text` as it reads without its mnemonic ("Next Page"), or nullptr.
+    QPushButton* button(const QString& text) const;
+
+    /// Three steps, as the framework's preview had: the whole page, then two closer views.
+    static constexpr int kZoomSteps = 3;
+
+signals:
+    void printRequested();
+    void closeRequested();
+
+private:
+    QPushButton* addButton(const QString& text, const std::function<void()>& action);
+    void turnTo(int page);
+    void zoom(int step);
+    void updateButtons();
+
+    QPrintPreviewWidget* preview_ = nullptr;
+    QList<QPushButton*> buttons_;
+    QPushButton* next_ = nullptr;
+    QPushButton* previous_ = nullptr;
+    QPushButton* zoomIn_ = nullptr;
+    QPushButton* zoomOut_ = nullptr;
+    int zoomStep_ = 0;
+    qreal fittedFactor_ = 1.0;
+};
+
+}  // namespace zovrek::qt
