@@ -1,0 +1,110 @@
+// "Tape Title" as a user works it: the preset selected, at most 32 characters, Enter takes
+// the text, Esc keeps the title printed before.
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QtTest>
+#include <functional>
+
+#include "engine/calculator_state.h"
+#include "modal_script.h"
+#include "shell/qt/bitmap_button.h"
+#include "tape/dialog_texts.h"
+#include "tape/document.h"
+#include "tape/qt/tape_title_dialog.h"
+
+using namespace zovrek;
+using zovrek::testing::ModalScript;
+
+namespace {
+
+const QString kTitle = QStringLiteral("Tape Title");
+
+QLineEdit* titleEdit(QDialog& dialog) {
+    return dialog.findChild<QLineEdit*>(QStringLiteral("control%1").arg(TapeTitleDialogTexts::kEditId));
+}
+
+// The user's part: types into the shown dialog and ends it with `key`.
+qt::Modal::Answerer typing(const QString& text, Qt::Key key, QString* seenPreset = nullptr) {
+    return [=](QDialog& dialog) {
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog)) return -1;
+        QLineEdit* edit = titleEdit(dialog);
+        if (seenPreset) *seenPreset = edit->selectedText();
+        QTest::keyClicks(edit, text);
+        QTest::keyClick(edit, key);
+        return dialog.result();
+    };
+}
+
+}  // namespace
+
+class TapeTitleDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void looksAsTheTemplateSays();
+    void titleFromTheDialog_data();
+    void titleFromTheDialog();
+};
+
+void TapeTitleDialogTest::looksAsTheTemplateSays() {
+    qt::CTapeTitleDlg dialog;
+    QCOMPARE(dialog.windowTitle(), kTitle);
+    // No system menu, so no close box: Esc is the only way out besides OK.
+    QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowSystemMenuHint));
+    QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QStringList lines;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) lines << label->text();
+    QCOMPARE(lines, (QStringList{QStringLiteral("Enter a Title for your Tape Printout"),
+                                 QStringLiteral("Enter up to 32 characters")}));
+    auto* ok = dialog.findChild<qt::CBitmapButton*>(QStringLiteral("control1"));
+    QVERIFY(ok && ok->hasPictures());
+    QVERIFY(ok->isDefault());
+}
+
+void TapeTitleDialogTest::titleFromTheDialog_data() {
+    QTest::addColumn<QString>("printed");   // the title printed before
+    QTest::addColumn<QString>("document");  // the document's title, the preset
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("printTitle");
+    QTest::addColumn<QString>("documentTitle");
+    const QString forty = QStringLiteral("0123456789012345678901234567890123456789");
+    QTest::newRow("Enter takes the preset") << "" << "tape.cal" << "" << int(Qt::Key_Return)
+                                            << "tape.cal" << "tape.cal";
+    QTest::newRow("typing replaces the preset")
+        << "" << "tape.cal" << "March" << int(Qt::Key_Return) << "March" << "March";
+    QTest::newRow("32 characters at most") << "" << "Untitled" << forty << int(Qt::Key_Return)
+                                           << forty.left(32) << forty.left(32);
+    QTest::newRow("Esc keeps the title printed before")
+        << "April" << "tape.cal" << "May" << int(Qt::Key_Escape) << "April" << "tape.cal";
+    QTest::newRow("Esc at first prints no title")
+        << "" << "Untitled" << "" << int(Qt::Key_Escape) << "" << "Untitled";
+}
+
+void TapeTitleDialogTest::titleFromTheDialog() {
+    QFETCH(QString, printed);
+    QFETCH(QString, document);
+    QFETCH(QString, typed);
+    QFETCH(int, key);
+    QFETCH(QString, printTitle);
+    QFETCH(QString, documentTitle);
+
+    CalculatorState state;
+    state.m_printTitle = printed.toStdString();
+    CZOVREKDoc doc;
+    doc.SetTitle(document.toStdString());
+    QString preset;
+    ModalScript script;
+    script.expect(kTitle, typing(typed, static_cast<Qt::Key>(key), &preset));
+    qt::TapeTitlePrompt prompt(nullptr);
+    askPrintTitle(state, doc, prompt);
+
+    ZOVREK_VERIFY_MODALS(script);
+    QCOMPARE(preset, document);  // shown selected, so typing replaces it
+    QCOMPARE(QString::fromStdString(state.m_printTitle), printTitle);
+    QCOMPARE(QString::fromStdString(doc.GetTitle()), documentTitle);
+}
+
+QTEST_MAIN(TapeTitleDialogTest)
+#include "tape_title_dialog_test.moc"
