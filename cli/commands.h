@@ -27,6 +27,8 @@ int runSavings(const Args& args, Streams io);
 int runAnnuity(const Args& args, Streams io);
 int runLoan(const Args& args, Streams io);
 int runScience(const Args& args, Streams io);
+/// Only in builds with the windows (ZOVREK_TAPE_PDF): it paints with Qt.
+int runPdf(const Args& args, Streams io);
 
 /// Dispatches argv[1] to its subcommand.
 int run(int argc, char** argv, Streams io);

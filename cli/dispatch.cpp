@@ -24,6 +24,9 @@ constexpr Subcommand kSubcommands[] = {
     {"loan", runLoan, "loan AMOUNT RATE PERIOD months|years monthly|biweekly"},
     {"sci", runScience,
      "sci sin|cos|tan|asin|acos|atan|log|ln|pow10|exp|pow X [Y] [--radians]"},
+#ifdef ZOVREK_TAPE_PDF
+    {"pdf", runPdf, "pdf [--title TEXT] FILE.cal OUT.pdf"},
+#endif
 };
 
 void usage(std::ostream& err) {
