@@ -1,0 +1,100 @@
+#include "editor/qt/tape_edit.h"
+
+#include <QPainter>
+#include <QShowEvent>
+#include <QTextBlock>
+#include <QTextLayout>
+
+namespace zovrek::qt {
+namespace {
+
+// A character of the text that has no byte of its own.
+constexpr char kUnmappable = '?';
+
+}  // namespace
+
+TapeEdit::TapeEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setTabChangesFocus(true);
+    // The whole document's alignment: no per-line formats, so a long tape stays cheap.
+    QTextOption option = document()->defaultTextOption();
+    option.setAlignment(Qt::AlignRight);
+    document()->setDefaultTextOption(option);
+    document()->setDocumentMargin(2);
+    setAccessibleName(tr("Tape"));
+}
+
+void TapeEdit::setTapeText(std::string_view text) {
+    // The tape is 8-bit text, one character a byte (Latin-1), so every byte comes back as it
+    // went in. The document takes "\r\n", "\r" and "\n" alike as a line break.
+    QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    if (isVisible()) {
+        document()->setPlainText(shown);
+        pending_.reset();
+    } else {
+        pending_ = std::move(shown);
+    }
+}
+
+void TapeEdit::showEvent(QShowEvent* event) {
+    QPlainTextEdit::showEvent(event);
+    showPending();
+}
+
+void TapeEdit::showPending() {
+    if (!pending_) return;
+    document()->setPlainText(*pending_);
+    pending_.reset();
+}
+
+std::string TapeEdit::tapeText() {
+    showPending();
+    // The raw text keeps every character as typed (toPlainText would turn a no-break space
+    // into a space). Blocks are parted by the paragraph separator, a Shift+Enter break is the
+    // line separator; a character beyond Latin-1 (a surrogate pair counts as one) becomes "?".
+    const QString raw = document()->toRawText();
+    std::string text;
+    text.reserve(static_cast<std::size_t>(raw.size()) + static_cast<std::size_t>(blockCount()));
+    const QChar* c = raw.constData();
+    const QChar* const end = c + raw.size();
+    for (; c < end; ++c) {
+        const char16_t u = c->unicode();
+        if (u < 0x100) {
+            text += static_cast<char>(u);
+        } else if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator) {
+            text += "\r\n";
+        } else {
+            text += kUnmappable;
+            if (c->isHighSurrogate() && c + 1 < end && c[1].isLowSurrogate()) ++c;
+        }
+    }
+    return text;
+}
+
+void TapeEdit::setTextBackground(const QColor& colour) {
+    background_ = colour;
+    viewport()->update();
+}
+
+void TapeEdit::paintEvent(QPaintEvent* event) {
+    if (background_.isValid()) {
+        // Behind each line's characters only, as the base class will place them.
+        QPainter painter(viewport());
+        QPointF offset = contentOffset();
+        const qreal bottom = viewport()->height();
+        for (QTextBlock block = firstVisibleBlock(); block.isValid() && offset.y() <= bottom;
+             block = block.next()) {
+            if (!block.isVisible()) continue;
+            const QTextLayout* layout = block.layout();
+            for (int i = 0; i < layout->lineCount(); ++i) {
+                const QRectF box = layout->lineAt(i).naturalTextRect();
+                if (box.width() > 0) painter.fillRect(box.translated(offset), background_);
+            }
+            offset.ry() += blockBoundingRect(block).height();
+        }
+    }
+    QPlainTextEdit::paintEvent(event);
+}
+
+}  // namespace zovrek::qt

@@ -1,0 +1,201 @@
+// The Tape Editor as a user drives it from the calculator: a number corrected in the edit,
+// Update, ToCalculator and what the calculator then holds; Enter in the edit; the messages;
+// Cancel.
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QtTest>
+#include <functional>
+#include <optional>
+#include <utility>
+
+#include "editor/qt/tape_editor_launcher.h"
+#include "editor/tape_editor_texts.h"
+#include "engine/calculator.h"
+#include "engine/command_ids.h"
+#include "engine/document_tape.h"
+#include "engine/scripted_window.h"
+#include "modal_script.h"
+
+namespace {
+
+namespace te = zovrek::tape_editor;
+using zovrek::testing::ModalScript;
+
+const QString kTitle = QStringLiteral("Tape Editor");
+const QString kMessageTitle = QStringLiteral("ZOVREK");
+
+/// A calculator with two decimal places on which 5 + 3 = has been keyed.
+struct Rig {
+    zovrek::ScriptedWindow window;
+    zovrek::DocumentTape document;
+    zovrek::Calculator calc{window, document};
+    zovrek::qt::TapeEditorDialogs launcher{nullptr};
+
+    Rig() {
+        window.attach(calc);
+        calc.onInitialUpdate();
+        for (const int key : {zovrek::cmd::Five, zovrek::cmd::Plus, zovrek::cmd::Three,
+                              zovrek::cmd::Equal})
+            calc.onCommand(key);
+    }
+    bool tapeEdit() { return zovrek::OnTapeEdit(calc, launcher); }
+};
+
+template <class T = QWidget>
+T* control(QDialog& dialog, int id) {
+    return dialog.findChild<T*>(QStringLiteral("control%1").arg(id));
+}
+
+QPlainTextEdit* tapeEdit(QDialog& dialog) { return control<QPlainTextEdit>(dialog, te::kTapeEditId); }
+
+void click(QDialog& dialog, int id) {
+    auto* button = control<QAbstractButton>(dialog, id);
+    QVERIFY(button);
+    QTest::mouseClick(button, Qt::LeftButton);
+}
+
+void show(QDialog& dialog) {
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+}
+
+// The cursor at the end of line `line` (from 0) of the tape edit, by keys.
+void goToLineEnd(QPlainTextEdit* edit, int line) {
+    QTest::mouseClick(edit->viewport(), Qt::LeftButton);
+    QTest::keyClick(edit, Qt::Key_Home, Qt::ControlModifier);
+    for (int i = 0; i < line; ++i) QTest::keyClick(edit, Qt::Key_Down);
+    QTest::keyClick(edit, Qt::Key_End);
+}
+
+// The user's part: `steps` work the shown dialog and end it with its own buttons.
+zovrek::qt::Modal::Answerer acting(std::function<void(QDialog&)> steps) {
+    return [steps = std::move(steps)](QDialog& dialog) {
+        steps(dialog);
+        return dialog.result();
+    };
+}
+
+// Records a message box's text and closes it with OK.
+zovrek::qt::Modal::Answerer readingInto(QStringList& texts) {
+    return [&texts](QDialog& box) {
+        texts << qobject_cast<QMessageBox*>(&box)->text();
+        return int(QMessageBox::Ok);
+    };
+}
+
+}  // namespace
+
+class TapeEditorWindowTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The operand 3 corrected to 4 with keys: Update recomputes the total in the edit, and
+    // ToCalculator hands the tape back with "\r\n" line ends and 9 as the calculator's value.
+    void correctedTapeGoesBackToTheCalculator() {
+        Rig rig;
+        QCOMPARE(rig.calc.m_tape.view(), " 5.00\r\n +\r\n 3.00\r\n =\r\n 8.00\r\n");
+        ModalScript script;
+        script.expect(kTitle, acting([](QDialog& d) {
+            show(d);
+            QCOMPARE(QApplication::focusWidget(), control(d, te::kUpdateId));
+            QCOMPARE(control<QLineEdit>(d, te::kPlacesEditId)->text(), QStringLiteral("2"));
+            QPlainTextEdit* edit = tapeEdit(d);
+            QCOMPARE(edit->toPlainText(), QStringLiteral("_5.00\n_+\n_3.00\n_=\n_8.00\n"));
+
+            click(d, te::kToCalculatorId);  // nothing before an Update
+            QVERIFY(d.isVisible());
+
+            goToLineEnd(edit, 2);
+            for (int i = 0; i < 4; ++i) QTest::keyClick(edit, Qt::Key_Backspace);
+            QTest::keyClicks(edit, QStringLiteral("4"));
+            click(d, te::kUpdateId);
+            QCOMPARE(edit->toPlainText(), QStringLiteral(" 5.00\n +\n 4\n =\n 9.00\n"));
+            click(d, te::kToCalculatorId);
+            QVERIFY(!d.isVisible());
+        }));
+        QVERIFY(rig.tapeEdit());
+        ZOVREK_VERIFY_MODALS(script);
+
+        QCOMPARE(rig.calc.m_tape.view(), " 5.00\r\n +\r\n 4\r\n =\r\n 9.00\r\n");
+        QCOMPARE(rig.calc.document().m_tapeText.view(), rig.calc.m_tape.view());
+        QCOMPARE(rig.calc.m_display, "9.00\r\n");
+        QCOMPARE(rig.calc.m_entry, 9.0);
+        // The calculator goes on from the total.
+        for (const int key : {zovrek::cmd::Plus, zovrek::cmd::One, zovrek::cmd::Equal})
+            rig.calc.onCommand(key);
+        QCOMPARE(rig.calc.m_display, "10.00");
+    }
+
+    void enterInsertsALine_data() {
+        QTest::addColumn<int>("key");
+        QTest::newRow("Return") << int(Qt::Key_Return);
+        QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    }
+
+    // Enter in the edit starts a new line and leaves the dialog open; the blank line is then
+    // reported by Update's messages, and Cancel leaves the calculator as it was.
+    void enterInsertsALine() {
+        QFETCH(int, key);
+        Rig rig;
+        const std::string tapeBefore(rig.calc.m_tape.view());
+        QStringList messages;
+        ModalScript script;
+        script.expect(kTitle, acting([key](QDialog& d) {
+            show(d);
+            QPlainTextEdit* edit = tapeEdit(d);
+            goToLineEnd(edit, 0);
+            QTest::keyClick(edit, Qt::Key(key),
+                            key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+            QVERIFY(d.isVisible());
+            QCOMPARE(edit->toPlainText(), QStringLiteral("_5.00\n\n_+\n_3.00\n_=\n_8.00\n"));
+            click(d, te::kUpdateId);
+            click(d, te::kCancelId);
+        }));
+        script.expect(kMessageTitle, readingInto(messages));
+        script.expect(kMessageTitle, readingInto(messages));
+        QVERIFY(rig.tapeEdit());
+        ZOVREK_VERIFY_MODALS(script);
+
+        const QStringList expected{QString::fromLatin1(zovrek::kFormatMessage),
+                                   QString::fromLatin1(zovrek::kBlankLineMessage)};
+        QCOMPARE(messages, expected);
+        QCOMPARE(rig.calc.m_tape.view(), tapeBefore);
+        QCOMPARE(rig.calc.m_display, "8.00");
+    }
+
+    // A total too long for the places setting: the warning, with its own OK, and the text
+    // kept. (Its exponent's "+" then reads as an operator, so the tape does not end on a
+    // number.)
+    void outOfRangeIsWarned() {
+        zovrek::TapeEditorInput input;
+        input.editText = " 1234567890123456\r\n *\r\n -1\r\n =\r\n 0\r\n";
+        input.placesText = "2";
+        QStringList messages;
+        ModalScript script;
+        script.expect(kTitle, acting([](QDialog& d) {
+            show(d);
+            click(d, te::kUpdateId);
+            click(d, te::kToCalculatorId);
+        }));
+        script.expect(QString::fromLatin1(zovrek::kOutOfRangeTitle), acting([](QDialog& d) {
+            show(d);
+            QCOMPARE(d.findChildren<QLabel*>().size(), 4);
+            click(d, 1);
+        }));
+        script.expect(kMessageTitle, readingInto(messages));
+        zovrek::qt::TapeEditorDialogs launcher(nullptr);
+        const std::optional<zovrek::TapeEditorResult> result = launcher.runModal(input);
+        ZOVREK_VERIFY_MODALS(script);
+        QCOMPARE(messages, QStringList{QString::fromLatin1(zovrek::kFormatMessage)});
+        QVERIFY(result);
+        QCOMPARE(result->editText, " 1234567890123456\r\n *\r\n -1\r\n =\r\n -1.23456789012e+015\r\n");
+    }
+};
+
+QTEST_MAIN(TapeEditorWindowTest)
+#include "tape_editor_window_test.moc"
