@@ -22,12 +22,15 @@ void paintRoll(QPainter& p, qreal stroke) {
     shade.setColorAt(0, QColor(0xff, 0xff, 0xff));
     shade.setColorAt(0.55, QColor(0xec, 0xe7, 0xda));
     shade.setColorAt(1, QColor(0xc9, 0xc1, 0xab));
-    QPainterPath roll;
-    roll.addRect(QRectF(60, 18, 136, 52));
-    roll.addEllipse(QPointF(196, 44), 14, 26);
+    // The roll's side, rounded off at its far end.
+    QPainterPath roll(QPointF(60, 18));
+    roll.lineTo(196, 18);
+    roll.arcTo(QRectF(182, 18, 28, 52), 90, -180);
+    roll.lineTo(60, 70);
+    roll.closeSubpath();
     p.setPen(QPen(kPaperEdge, stroke));
     p.setBrush(shade);
-    p.drawPath(roll.simplified());
+    p.drawPath(roll);
     p.setBrush(QColor(0xf6, 0xf3, 0xea));
     p.drawEllipse(QPointF(60, 44), 14, 26);
     p.setPen(Qt::NoPen);
