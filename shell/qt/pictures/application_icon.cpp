@@ -9,6 +9,7 @@
 #include <array>
 
 #include "shell/qt/pictures/keypad_pictures.h"
+#include "shell/qt/pictures/picture_cache.h"
 
 namespace zovrek::qt {
 namespace {
@@ -147,7 +148,7 @@ void paintIcon(QPainter& p, int size) {
 }  // namespace
 
 QPixmap applicationPicture(int size, qreal dpr) {
-    if (size <= 0 || !(dpr > 0)) return {};
+    if (size <= 0 || size > kGrid * 4 || !paint::isDrawableRatio(dpr)) return {};
     const int pixels = qRound(size * dpr);
     QPixmap pixmap(pixels, pixels);
     pixmap.fill(Qt::transparent);

@@ -31,7 +31,7 @@ QPixmap drawKeyPicture(const pictures::PictureSpec& spec, bool down, qreal dpr) 
 }  // namespace
 
 QPixmap keypadPicture(QStringView name, qreal dpr) {
-    if (name.size() < 2 || !(dpr > 0)) return {};
+    if (name.size() < 2 || !paint::isDrawableRatio(dpr)) return {};
     const QChar state = name.back().toUpper();
     if (state != u'U' && state != u'D') return {};
     const auto* spec = findPicture(name.chopped(1));

@@ -15,8 +15,8 @@ namespace zovrek::qt {
 /// table's. A null pixmap when there is no such picture.
 QPixmap keypadPicture(QStringView name, qreal dpr);
 
-/// What a screen reader calls the button with caption `caption` ("Seven", "Memory plus");
-/// empty when the table does not know the caption.
+/// What a screen reader calls the button with caption `caption` (in any case: "SEVEN" is
+/// "Seven", "Memory1" is "Memory select"); empty when the table does not know the caption.
 QString keypadAccessibleName(QStringView caption);
 
 /// Toolbar button `index` (0..8, in toolbar order: New, Open, Save, Save As, Print Preview,
@@ -28,8 +28,8 @@ QPixmap toolbarPicture(int index, qreal dpr);
 /// 48, 64, 128 and 256 pixels.
 QIcon applicationIcon();
 
-/// The same picture `size` x `size` device-independent pixels large, drawn for `dpr` (the
-/// About box shows it at 48). A null pixmap for a size below 1.
+/// The same picture `size` x `size` device-independent pixels large (1 to 1024), drawn for
+/// `dpr`; the About box shows it at 48. A null pixmap for any other size.
 QPixmap applicationPicture(int size, qreal dpr);
 
 }  // namespace zovrek::qt

@@ -11,6 +11,12 @@ namespace zovrek::qt::paint {
 /// must not outlive it.
 QHash<QString, QPixmap>& pictureCache();
 
+/// True for a device pixel ratio pictures are drawn at; a picture asked for at any other
+/// (zero, negative, not a number, absurdly large) is a null pixmap.
+inline bool isDrawableRatio(qreal dpr) {
+    return dpr > 0 && dpr <= 8;
+}
+
 /// The picture kept under `key`, drawn by `draw()` the first time.
 template <typename Draw>
 QPixmap cachedPicture(const QString& key, Draw draw) {

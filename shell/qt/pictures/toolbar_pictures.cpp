@@ -8,6 +8,7 @@
 #include <array>
 
 #include "shell/qt/pictures/keypad_pictures.h"
+#include "shell/qt/pictures/picture_cache.h"
 
 namespace zovrek::qt {
 namespace {
@@ -178,7 +179,8 @@ constexpr std::array<Painter, 9> kToolbarPainters = {paintNew,        paintOpen,
 }  // namespace
 
 QPixmap toolbarPicture(int index, qreal dpr) {
-    if (index < 0 || index >= int(kToolbarPainters.size()) || !(dpr > 0)) return {};
+    if (index < 0 || index >= int(kToolbarPainters.size()) || !paint::isDrawableRatio(dpr))
+        return {};
     QPixmap pixmap(kToolbarPicture * dpr);
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);

@@ -111,6 +111,15 @@ class PicturesTest : public QObject {
         }
     }
 
+    void nonsenseRatiosGiveNoPicture() {
+        for (qreal dpr : {0.0, -1.0, qQNaN(), qInf(), 1e6}) {
+            QVERIFY(qt::keypadPicture(u"SEVENU", dpr).isNull());
+            QVERIFY(qt::toolbarPicture(0, dpr).isNull());
+            QVERIFY(qt::applicationPicture(48, dpr).isNull());
+        }
+        QVERIFY(qt::applicationPicture(0, 1).isNull());
+    }
+
     void accessibleNamesComeFromTheTable() {
         QCOMPARE(qt::keypadAccessibleName(u"Memory1"), QStringLiteral("Memory select"));
         QCOMPARE(qt::keypadAccessibleName(u"Clear_All"), QStringLiteral("Clear tape"));
