@@ -1,8 +1,10 @@
 #include "tape/qt/print_preview_pane.h"
 
+#include <QAbstractScrollArea>
 #include <QHBoxLayout>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <array>
 
@@ -67,8 +69,21 @@ QPushButton* PrintPreviewPane::button(const QString& text) const {
 
 void PrintPreviewPane::turnTo(int page) {
     preview_->setCurrentPage(page);
+    showTopRight();
     // The preview tells of page changes only when the pages are scrolled.
     updateButtons();
+}
+
+void PrintPreviewPane::showTopRight() {
+    // The tape is printed down the right of the page; a closer look starts at its top there.
+    auto* view = preview_->findChild<QAbstractScrollArea*>();
+    if (zoomStep_ == 0 || !view || preview_->pageCount() < 1) return;
+    QScrollBar* across = view->horizontalScrollBar();
+    across->setValue(across->maximum());
+    // The pages lie one below the other, evenly spaced.
+    QScrollBar* down = view->verticalScrollBar();
+    const double pageSpan = double(down->maximum() + down->pageStep()) / preview_->pageCount();
+    down->setValue(static_cast<int>(pageSpan * (preview_->currentPage() - 1)));
 }
 
 void PrintPreviewPane::zoom(int step) {
@@ -80,6 +95,7 @@ void PrintPreviewPane::zoom(int step) {
         preview_->setZoomMode(QPrintPreviewWidget::FitInView);
     else
         preview_->setZoomFactor(fittedFactor_ * kZoomFactors[static_cast<std::size_t>(step)]);
+    showTopRight();
     updateButtons();
 }
 

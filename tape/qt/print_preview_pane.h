@@ -32,6 +32,7 @@ signals:
 private:
     QPushButton* addButton(const QString& text, const std::function<void()>& action);
     void turnTo(int page);
+    void showTopRight();
     void zoom(int step);
     void updateButtons();
 
