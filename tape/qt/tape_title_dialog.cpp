@@ -1,5 +1,6 @@
 #include "tape/qt/tape_title_dialog.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 #include "forms/tape_title_form.h"
@@ -12,6 +13,16 @@ CTapeTitleDlg::CTapeTitleDlg(QWidget* parent) : TemplateDialog(forms::kTapeTitle
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     form().edit(TapeTitleDialogTexts::kEditId)->setMaxLength(TapeTitleDialogTexts::kMaxLength);
     form().autoLoad({1});
+    // Both lines are centred in the template; where this face is wider than the original's,
+    // a line grows on both sides instead of losing its end.
+    for (QLabel* label : findChildren<QLabel*>()) {
+        const int needed = label->sizeHint().width();
+        if (needed <= label->width()) continue;
+        QRect grown = label->geometry();
+        grown.setWidth(needed);
+        grown.moveCenter(QPoint(label->geometry().center().x(), grown.center().y()));
+        label->setGeometry(grown);
+    }
     fitToControls();
 }
 

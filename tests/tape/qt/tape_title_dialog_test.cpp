@@ -54,7 +54,10 @@ void TapeTitleDialogTest::looksAsTheTemplateSays() {
     QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowSystemMenuHint));
     QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowCloseButtonHint));
     QStringList lines;
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) lines << label->text();
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+        lines << label->text();
+        QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text() + " is cut"));
+    }
     QCOMPARE(lines, (QStringList{QStringLiteral("Enter a Title for your Tape Printout"),
                                  QStringLiteral("Enter up to 32 characters")}));
     auto* ok = dialog.findChild<qt::CBitmapButton*>(QStringLiteral("control1"));
