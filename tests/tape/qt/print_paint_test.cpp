@@ -13,11 +13,13 @@
 
 #include "tape/print_layout.h"
 #include "tape/print_preparation.h"
+#include "pdf_pages.h"
 #include "tape/qt/print_painter.h"
 #include "tape/qt/print_paper.h"
 #include "tape/qt/print_pdf.h"
 
 using namespace zovrek;
+using zovrek::testing::pdfPages;
 
 namespace {
 
@@ -92,14 +94,6 @@ CalculatorState prepared(const std::string& tape, const std::string& title) {
     buildPrintLines(state);
     state.m_printTitle = title;
     return state;
-}
-
-int pdfPages(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray bytes = file.readAll();
-    if (!bytes.startsWith("%PDF-")) return -1;
-    return static_cast<int>(bytes.count("/Type /Page") - bytes.count("/Type /Pages"));
 }
 
 }  // namespace

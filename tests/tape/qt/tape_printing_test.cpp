@@ -21,10 +21,12 @@
 #include "engine/scripted_window.h"
 #include "modal_script.h"
 #include "tape/document.h"
+#include "pdf_pages.h"
 #include "tape/qt/print_preview_pane.h"
 #include "tape/qt/tape_printing.h"
 
 using namespace zovrek;
+using zovrek::testing::pdfPages;
 using zovrek::testing::ModalScript;
 
 namespace {
@@ -81,13 +83,6 @@ qt::Modal::Answerer printTo(const QString& path) {
         print.printer()->setOutputFileName(path);
         return int(QDialog::Accepted);
     };
-}
-
-int pdfPages(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return -1;
-    const QByteArray bytes = file.readAll();
-    return static_cast<int>(bytes.count("/Type /Page") - bytes.count("/Type /Pages"));
 }
 
 }  // namespace
