@@ -35,7 +35,9 @@ bool CBitmapButton::AutoLoad() {
 void CBitmapButton::loadPictures() {
     pictureRatio_ = devicePixelRatioF();
     up_ = keypadPicture(caption_ + u'U', pictureRatio_);
-    down_ = keypadPicture(caption_ + u'D', pictureRatio_);
+    // The down picture is drawn at the first press: start-up only needs the up ones.
+    down_ = QPixmap();
+    downLoaded_ = false;
 }
 
 void CBitmapButton::flash() {
@@ -64,6 +66,10 @@ void CBitmapButton::paintEvent(QPaintEvent*) {
     }
     // On a screen of another pixel ratio the pictures are drawn again, to stay sharp.
     if (!qFuzzyCompare(pictureRatio_, devicePixelRatioF())) loadPictures();
+    if (isDown() && !downLoaded_) {
+        down_ = keypadPicture(caption_ + u'D', pictureRatio_);
+        downLoaded_ = true;
+    }
     const QPixmap& picture = (isDown() && !down_.isNull()) ? down_ : up_;
     // Copied from the top-left without stretching: a picture larger than the button is cut.
     painter.drawPixmap(QPoint(0, 0), picture);

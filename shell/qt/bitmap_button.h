@@ -36,6 +36,7 @@ private:
     bool loaded_ = false;
     QPixmap up_;
     QPixmap down_;
+    bool downLoaded_ = false;
     qreal pictureRatio_ = 0;
     class QTimer* flashTimer_ = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "dialogs/qt/special_functions.h"
 #include "engine/command_ids.h"
 #include "forms/calculator_form.h"
 #include "shell/colours.h"
@@ -22,6 +23,10 @@ constexpr int kDisplay = 1000, kPlaces = 1041, kMemoryText = 1016, kMemoryNumber
 
 QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
+// The calculator's texts are 8-bit, one character a byte, like the tape they come from.
+QString text8(std::string_view s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
+std::string bytes8(const QString& s) { return s.toLatin1().toStdString(); }
+
 }  // namespace
 
 CZOVREKView::CZOVREKView(CZOVREKDoc& document, SoundPlayer& sound, QWidget* parent)
@@ -30,6 +35,7 @@ CZOVREKView::CZOVREKView(CZOVREKDoc& document, SoundPlayer& sound, QWidget* pare
       m_sound(sound),
       m_calc(*this, document),
       m_fileDialogs(this),
+      m_tapeEditor(this),
       m_fileCommands(m_calc, document, m_fileDialogs),
       m_settings(shell::settingsFolder(), this) {
     buildForm();
@@ -51,7 +57,7 @@ void CZOVREKView::buildForm() {
     m_form->control(kMemoryNumber)->setAccessibleName(tr("Memory number"));
     for (const int id : forms::kKeypadButtonOrder) {
         CBitmapButton* button = m_form->button(id);
-        connect(button, &QPushButton::clicked, this, [this, id] { onCommand(id); });
+        connect(button, &QPushButton::clicked, this, [this, id] { emit commandClicked(id); });
     }
 }
 
@@ -64,9 +70,13 @@ void CZOVREKView::OnInitialUpdate() {
 
 bool CZOVREKView::onCommand(int id) {
     if (Calculator::handles(id)) return m_calc.onCommand(id);
+    if (id == cmd::TapeEdit) {
+        OnTapeEdit(m_calc, m_tapeEditor);
+        return true;
+    }
     if (FileCommands::handles(id)) return m_fileCommands.onCommand(id);
     if (shell::onColourCommand(id, m_calc)) return true;
-    return m_hooks && m_hooks->runExtraCommand(id);
+    return runSpecialFunction(id, m_calc, window());
 }
 
 std::optional<bool> CZOVREKView::updateCommandUi(int id) {
@@ -78,7 +88,7 @@ std::optional<bool> CZOVREKView::updateCommandUi(int id) {
     case cmd::AddingMachineMode:
         m_calc.refresh();
         return m_calc.m_tapeMode == (id == cmd::CalculatorMode ? 0 : 1);
-    default: return m_hooks ? m_hooks->extraCommandChecked(id) : std::nullopt;
+    default: return std::nullopt;
     }
 }
 
@@ -88,9 +98,9 @@ void CZOVREKView::openDroppedFile(const std::filesystem::path& path) {
 }
 
 void CZOVREKView::refresh(const ControlValues& values) {
-    m_form->edit(kDisplay)->setText(qs(values.display));
-    m_form->edit(kPlaces)->setText(qs(values.placesText));
-    m_form->edit(kMemoryText)->setText(qs(values.memoryText));
+    m_form->edit(kDisplay)->setText(text8(values.display));
+    m_form->edit(kPlaces)->setText(text8(values.placesText));
+    m_form->edit(kMemoryText)->setText(text8(values.memoryText));
     m_form->edit(kMemoryNumber)->setText(QString::number(values.memoryNumber));
     // Every initial update refreshes, so a new colour shows from here.
     applyTextBackground();
@@ -98,9 +108,9 @@ void CZOVREKView::refresh(const ControlValues& values) {
 
 ControlValues CZOVREKView::readBack() const {
     ControlValues values;
-    values.display = m_form->edit(kDisplay)->text().toStdString();
-    values.placesText = m_form->edit(kPlaces)->text().toStdString();
-    values.memoryText = m_form->edit(kMemoryText)->text().toStdString();
+    values.display = bytes8(m_form->edit(kDisplay)->text());
+    values.placesText = bytes8(m_form->edit(kPlaces)->text());
+    values.memoryText = bytes8(m_form->edit(kMemoryText)->text());
     bool ok = false;
     const int number = m_form->edit(kMemoryNumber)->text().trimmed().toInt(&ok);
     values.memoryNumber = ok ? number : 0;

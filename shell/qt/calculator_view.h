@@ -12,6 +12,7 @@
 #include "shell/settings_files.h"
 #include "tape/document.h"
 #include "tape/file_commands.h"
+#include "editor/qt/tape_editor_launcher.h"
 #include "tape/qt/file_dialogs.h"
 
 namespace zovrek::qt {
@@ -19,16 +20,6 @@ namespace zovrek::qt {
 class CBitmapButton;
 class SoundPlayer;
 class TapeView;
-
-/// What the view needs of the windows that other parts of the program own.
-class ViewHooks {
-public:
-    virtual ~ViewHooks() = default;
-    /// The tape editor, the special functions and printing: true when `command` was one.
-    virtual bool runExtraCommand(int command) = 0;
-    /// The menu check mark of such a command, when it has one.
-    virtual std::optional<bool> extraCommandChecked(int) { return std::nullopt; }
-};
 
 class CZOVREKView : public QWidget, public CalculatorWindow, shell::SettingsProblemReporter {
     Q_OBJECT
@@ -45,7 +36,6 @@ public:
     TapeView& tape() { return *m_tapeView; }
     /// The keypad button of command `id`, or nullptr.
     CBitmapButton* keypadButton(int id) const;
-    void setHooks(ViewHooks* hooks) { m_hooks = hooks; }
 
     /// The view's initial update; the first one also turns the keypad into bitmap buttons.
     void OnInitialUpdate();
@@ -70,6 +60,10 @@ public:
     void loadSettings() override;
     void saveSettings() override;
 
+signals:
+    /// A keypad button was clicked; the frame runs its command.
+    void commandClicked(int id);
+
 private:
     void reportSettingsProblem(std::string_view message) override;
     void buildForm();
@@ -79,11 +73,11 @@ private:
     SoundPlayer& m_sound;
     Calculator m_calc;
     FileDialogs m_fileDialogs;
+    TapeEditorDialogs m_tapeEditor;
     FileCommands m_fileCommands;
     shell::SettingsStore m_settings;
     std::unique_ptr<Form> m_form;
     TapeView* m_tapeView = nullptr;
-    ViewHooks* m_hooks = nullptr;
     QColor m_textBackground;
 };
 

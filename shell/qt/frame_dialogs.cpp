@@ -16,7 +16,7 @@ CCloseProgramDlg::CCloseProgramDlg(QWidget* parent)
 
 CAboutDlg::CAboutDlg(QWidget* parent) : TemplateDialog(forms::kAboutDialog, parent) {
     if (auto* picture = qobject_cast<QLabel*>(form().control(forms::kAboutPictureId))) {
-        picture->setPixmap(applicationIcon().pixmap(48, 48));
+        picture->setPixmap(applicationPicture(48, devicePixelRatioF()));
         picture->setFixedSize(48, 48);
         picture->setAccessibleName(QStringLiteral("ZOVREK"));
     }

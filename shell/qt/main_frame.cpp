@@ -69,6 +69,7 @@ CMainFrame::~CMainFrame() = default;
 void CMainFrame::createView(CZOVREKDoc& document) {
     m_view = new CZOVREKView(document, m_sound, this);
     setCentralWidget(m_view);
+    connect(m_view, &CZOVREKView::commandClicked, this, &CMainFrame::runCommand);
 }
 
 void CMainFrame::createActions() {
@@ -144,6 +145,7 @@ void CMainFrame::flashKey(int id) {
 }
 
 void CMainFrame::runCommand(int id) {
+    if (id != 0) emit commandRun(id);
     if (!m_view->onCommand(id) && !onFrameCommand(id)) m_app.onAppCommand(id);
     updateTitle();
     updateKeepOnTop();

@@ -45,6 +45,11 @@ public:
     /// While the preview shows, a close request only ends it.
     void setPreviewEnder(std::function<bool()> endPreview) { m_endPreview = std::move(endPreview); }
 
+signals:
+    /// A command is about to run (from a key, the menu, the toolbar or a keypad button).
+    void commandRun(int id);
+
+public:
     bool m_topMostNext = false;
     bool m_topMost = false;
     bool m_previewClose = false;

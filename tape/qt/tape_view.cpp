@@ -14,8 +14,9 @@ namespace {
 
 constexpr int kMargin = 3;  // between the text and the control's edges
 
+// The tape is 8-bit text, one character a byte, as the tape files and the editor hold it.
 QString toQString(std::string_view bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
 }
 
 }  // namespace

@@ -1,0 +1,50 @@
+// A key press through the real window, repaint included, on tapes of 0, 100,000 and
+// 1,000,000 lines: the cost must not grow with the tape.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "shell/qt/application.h"
+#include "shell/qt/calculator_view.h"
+#include "tape/qt/tape_view.h"
+
+namespace {
+
+std::string tapeOfLines(std::int64_t lines) {
+    std::string text;
+    text.reserve(static_cast<std::size_t>(lines) * 8);
+    for (std::int64_t i = 0; i < lines; ++i) text += (i % 2) ? " +\r\n" : " 1234.50\r\n";
+    return text;
+}
+
+void BM_KeyPressWithRepaint(benchmark::State& state) {
+    zovrek::qt::CZOVREKApp app;
+    app.document().m_tapeText = zovrek::TapeText(tapeOfLines(state.range(0)));
+    if (!app.InitInstance({})) state.SkipWithError("start-up failed");
+    app.mainFrame().view().calculator().m_voiceActive = 0;
+    QWidget* display = app.mainFrame().view().form().control(1000);
+    display->setFocus();
+    for (auto _ : state) {
+        // An operand and an operator: two tape lines, then the window painted.
+        QTest::keyClick(display, Qt::Key_5);
+        QTest::keyClick(display, Qt::Key_Plus, Qt::ShiftModifier);
+        app.mainFrame().repaint();
+    }
+    state.counters["tape lines"] =
+        static_cast<double>(app.mainFrame().view().tape().lineCount());
+}
+BENCHMARK(BM_KeyPressWithRepaint)->Arg(0)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    qputenv("PULSE_SERVER", "unix:/nonexistent");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,61 @@
+// Starts a window and ends as soon as it has been painted, for timing start-up from outside:
+//   startup_bench bare           a bare Qt window
+//   startup_bench zovrek [FILE]  the calculator, with FILE named on its command line
+// Prints the peak resident memory in MB on stderr.
+
+#include <QApplication>
+#include <QFile>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+
+#include "shell/qt/application.h"
+#include "shell/qt/pictures/keypad_pictures.h"
+
+namespace {
+
+// Quits once a window has been shown and painted (the quit waits for the paint to reach
+// the screen).
+class QuitOnPaint : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+void reportPeakMemory() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly)) return;
+    for (const QByteArray& line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:")) {
+            std::fprintf(stderr, "peak resident: %.1f MB\n",
+                         line.mid(6).trimmed().split(' ').front().toDouble() / 1024.0);
+        }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments().mid(1);
+    QuitOnPaint quit;
+    if (args.value(0) == QStringLiteral("bare")) {
+        QWidget window;
+        window.resize(347, 360);
+        window.installEventFilter(&quit);
+        window.show();
+        QApplication::exec();
+    } else {
+        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setWindowIcon(zovrek::qt::applicationIcon());
+        zovrek::qt::CZOVREKApp theApp;
+        if (!theApp.InitInstance(args.mid(1))) return 1;
+        qApp->installEventFilter(&quit);
+        QApplication::exec();
+    }
+    reportPeakMemory();
+    return 0;
+}

@@ -1,0 +1,57 @@
+#pragma once
+// The whole program in a test: the application object started as from the command line,
+// with every modal window answered by a script and a settings folder of its own.
+
+#include <QDir>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <memory>
+
+#include "modal_script.h"
+#include "shell/qt/application.h"
+#include "shell/qt/calculator_view.h"
+#include "shell/qt/main_frame.h"
+#include "tape/qt/tape_view.h"
+
+namespace zovrek::testing {
+
+/// Empties the test's settings folder, so each start is a first start.
+inline void forgetSettings() {
+    QDir folder(qEnvironmentVariable("ZOVREK_CONFIG_DIR"));
+    if (!folder.path().isEmpty() && folder.exists()) folder.removeRecursively();
+}
+
+struct AppRig {
+    ModalScript modals;
+    qt::CZOVREKApp app;
+    bool started = false;
+    bool exposed = false;
+
+    explicit AppRig(const QStringList& files = {}) {
+        started = app.InitInstance(files);
+        if (started) {
+            frame().activateWindow();
+            exposed = QTest::qWaitForWindowActive(&frame());
+        }
+    }
+
+    qt::CMainFrame& frame() { return app.mainFrame(); }
+    qt::CZOVREKView& view() { return frame().view(); }
+    Calculator& calc() { return view().calculator(); }
+    QWidget* control(int id) { return view().form().control(id); }
+    QString display() { return view().form().edit(1000)->text(); }
+    std::string tape() { return view().tape().text(); }
+
+    /// Types `keys` into the focused control, one key event each.
+    void type(const QString& keys) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame();
+        QTest::keyClicks(target, keys);
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &frame();
+        QTest::keyClick(target, key, modifiers);
+    }
+};
+
+}  // namespace zovrek::testing
