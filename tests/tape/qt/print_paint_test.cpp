@@ -1,11 +1,9 @@
 // The paint routine against the page layout it draws: every text where the layout puts it,
-// in twips, whatever the device's resolution; PDF files with their pages; the paper of a
-// locale.
+// in twips, whatever the device's resolution; and the paper of a locale. (PDF files and
+// their pages: tests/cli/pdf_test.cpp and tape_printing_test.cpp.)
 
-#include <QFile>
 #include <QPaintEngine>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QtTest>
 #include <climits>
 #include <string>
@@ -13,13 +11,10 @@
 
 #include "tape/print_layout.h"
 #include "tape/print_preparation.h"
-#include "pdf_pages.h"
 #include "tape/qt/print_painter.h"
 #include "tape/qt/print_paper.h"
-#include "tape/qt/print_pdf.h"
 
 using namespace zovrek;
-using zovrek::testing::pdfPages;
 
 namespace {
 
@@ -103,9 +98,6 @@ class PrintPaintTest : public QObject {
 private slots:
     void textsLandWhereTheLayoutPutsThem_data();
     void textsLandWhereTheLayoutPutsThem();
-    void pdfHoldsEveryPage_data();
-    void pdfHoldsEveryPage();
-    void pdfIntoAMissingFolderFailsWithAMessage();
     void paperFollowsTheLocale_data();
     void paperFollowsTheLocale();
 };
@@ -159,37 +151,6 @@ void PrintPaintTest::textsLandWhereTheLayoutPutsThem() {
     }
     QCOMPARE(painted.m_printPage, page);
     QCOMPARE(painted.m_printLinesUsed, expected.m_printLinesUsed);
-}
-
-void PrintPaintTest::pdfHoldsEveryPage_data() {
-    QTest::addColumn<int>("lines");
-    QTest::addColumn<int>("pages");
-    QTest::newRow("empty") << 0 << 1;
-    QTest::newRow("59 lines") << 59 << 1;
-    QTest::newRow("60 lines add an empty page") << 60 << 2;
-    QTest::newRow("121 lines") << 121 << 3;
-}
-
-void PrintPaintTest::pdfHoldsEveryPage() {
-    QFETCH(int, lines);
-    QFETCH(int, pages);
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("tape.pdf"));
-    CalculatorState state = prepared(numberedTape(lines), "Title");
-    const QString problem = qt::writeTapePdf(state, printPageCount(state.m_printLineCount), path,
-                                             QPageSize(QPageSize::A4));
-    QCOMPARE(problem, QString());
-    QCOMPARE(pdfPages(path), pages);
-    QCOMPARE(state.m_printLinesUsed, lines > 0 ? 1 : 0);
-}
-
-void PrintPaintTest::pdfIntoAMissingFolderFailsWithAMessage() {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("missing/tape.pdf"));
-    CalculatorState state = prepared(numberedTape(3), "");
-    const QString problem = qt::writeTapePdf(state, 1, path, QPageSize(QPageSize::A4));
-    QVERIFY2(problem.contains(path), qPrintable(problem));
-    QVERIFY(!QFile::exists(path));
 }
 
 void PrintPaintTest::paperFollowsTheLocale_data() {
