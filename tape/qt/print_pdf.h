@@ -9,8 +9,9 @@
 namespace zovrek::qt {
 
 /// Prints pages 1 to `lastPage` of the prepared print lines into the PDF file `path`, on
-/// `paper` with the margins a printer's printable area leaves. The file is replaced only
-/// once the whole document is written. Returns an empty string, or what went wrong.
+/// `paper` with margins of 10 points (a printer's unprintable edge, and the print dialog's
+/// own default). The file is replaced only once the whole document is written. Returns an
+/// empty string, or what went wrong.
 QString writeTapePdf(CalculatorState& state, int lastPage, const QString& path,
                      const QPageSize& paper);
 
