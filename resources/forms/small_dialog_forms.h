@@ -39,7 +39,7 @@ inline constexpr ControlTemplate kShortcutKeysControls[] = {
     {kNoId, ControlKind::Static, "Use 'Alt+E' for 'Tape Editing' function", {6, 175, 170, 8}},
     {kNoId, ControlKind::Static, "Use the numlock 10-key pad for digits and all ", {6, 185, 170, 8}},
     {kNoId, ControlKind::Static, "    basic arithmetic functions.", {6, 195, 170, 8}},
-    {1, ControlKind::BitmapButton, "OK", {57, 204, 50, 14}},
+    {1, ControlKind::BitmapButton, "OK", {74, 204, 50, 14}},
 };
 // Wider than the original 158 units: the longest line does not fit that in today's fonts.
 inline constexpr DialogTemplate kShortcutKeysDialog{139, "ShortCut Keys", 182, 222,
@@ -48,10 +48,10 @@ inline constexpr DialogTemplate kShortcutKeysDialog{139, "ShortCut Keys", 182, 2
 inline constexpr int kAboutPictureId = 163;
 inline constexpr ControlTemplate kAboutControls[] = {
     {kAboutPictureId, ControlKind::Static, "", {8, 8, 32, 30}},
-    {kNoId, ControlKind::Static, "ZOVREK Version 2.0", {48, 9, 120, 8}},
-    {kNoId, ControlKind::Static, "A desk printing calculator with a paper tape.", {48, 21, 130, 8}},
-    {kNoId, ControlKind::Static, "Copyright \u00a9 2026 the ZOVREK developers", {48, 33, 130, 8}},
-    {1, ControlKind::BitmapButton, "OK", {191, 8, 50, 14}},
+    {kNoId, ControlKind::Static, "ZOVREK Version 2.0", {44, 8, 184, 8}},
+    {kNoId, ControlKind::Static, "A desk printing calculator with a paper tape.", {44, 19, 184, 8}},
+    {kNoId, ControlKind::Static, "Copyright \u00a9 2026 the ZOVREK developers", {44, 30, 184, 8}},
+    {1, ControlKind::BitmapButton, "OK", {189, 43, 50, 14}},
 };
 inline constexpr DialogTemplate kAboutDialog{100, "About ZOVREK", 235, 61, kAboutControls};
 

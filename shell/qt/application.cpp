@@ -30,9 +30,6 @@ bool CZOVREKApp::onAppCommand(int id) {
     switch (id) {
     case cmd::About: runDialog<CAboutDlg>(parent); return true;
     case cmd::ShortcutKeys: runDialog<CShortcutKeysDlg>(parent); return true;
-    case cmd::PrintSetup:
-        if (printSetup) printSetup(parent);
-        return true;
     default: return false;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // The application object: start-up, the document and the main frame, and the application's
-// own commands (About, ShortCut Keys, Print Setup).
+// own commands (About, ShortCut Keys).
 
 #include <QStringList>
 #include <memory>
@@ -26,9 +26,6 @@ public:
     CMainFrame& mainFrame() { return *m_frame; }
     CZOVREKDoc& document() { return m_document; }
     SoundPlayer& sound() { return *m_sound; }
-
-    /// Print Setup, set by the printing windows when they are part of the program.
-    std::function<void(QWidget*)> printSetup;
 
 private:
     CZOVREKDoc m_document;

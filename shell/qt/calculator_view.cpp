@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 
+#include "dialogs/function_dialog.h"
 #include "dialogs/qt/special_functions.h"
 #include "engine/command_ids.h"
 #include "forms/calculator_form.h"
@@ -66,6 +67,11 @@ CBitmapButton* CZOVREKView::keypadButton(int id) const { return m_form->button(i
 void CZOVREKView::OnInitialUpdate() {
     if (m_calc.m_initialUpdates == 0) m_form->autoLoad(forms::kKeypadButtonOrder);
     m_calc.onInitialUpdate();
+}
+
+bool CZOVREKView::handles(int id) {
+    return Calculator::handles(id) || id == cmd::TapeEdit || FileCommands::handles(id) ||
+           shell::backgroundColourFor(id) || dialogs::specialFunctionFor(id);
 }
 
 bool CZOVREKView::onCommand(int id) {

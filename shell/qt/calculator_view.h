@@ -39,6 +39,8 @@ public:
 
     /// The view's initial update; the first one also turns the keypad into bitmap buttons.
     void OnInitialUpdate();
+    /// Whether `id` is one of the view's commands.
+    static bool handles(int id);
     /// Runs one of the view's commands; false when `id` is not the view's.
     bool onCommand(int id);
     /// The menu-state update of command `id`: its check mark, or nothing when it has none.

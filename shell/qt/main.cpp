@@ -10,7 +10,6 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zovrek"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ZOVREK"));
     QApplication::setApplicationVersion(QStringLiteral(ZOVREK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("zovrek"));
     // The form places its controls by the pixel; one style keeps them fitting everywhere.

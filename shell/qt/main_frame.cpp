@@ -23,6 +23,7 @@
 #include "shell/qt/pictures/keypad_pictures.h"
 #include "shell/qt/sound/sound_player.h"
 #include "tape/document.h"
+#include "tape/qt/tape_printing.h"
 
 namespace zovrek::qt {
 namespace {
@@ -55,6 +56,7 @@ CMainFrame::CMainFrame(CZOVREKDoc& document, SoundPlayer& sound, AppCommands& ap
                    Qt::WindowCloseButtonHint);
     setWindowIcon(applicationIcon());
     createView(document);
+    createPrinting(document);
     createActions();
     createMenus();
     createToolBar();
@@ -70,6 +72,12 @@ void CMainFrame::createView(CZOVREKDoc& document) {
     m_view = new CZOVREKView(document, m_sound, this);
     setCentralWidget(m_view);
     connect(m_view, &CZOVREKView::commandClicked, this, &CMainFrame::runCommand);
+}
+
+void CMainFrame::createPrinting(CZOVREKDoc& document) {
+    m_printing = std::make_unique<TapePrinting>(m_view->calculator(), document, *this);
+    connect(m_printing.get(), &TapePrinting::previewModeChanged, this,
+            &CMainFrame::OnPreviewModeChange);
 }
 
 void CMainFrame::createActions() {
@@ -127,7 +135,7 @@ void CMainFrame::createToolBar() {
 
 void CMainFrame::installKeyboard() {
     qApp->installEventFilter(new KeyboardFilter(this, [this](int id) {
-        flashKey(id);
+        if (!m_printing->previewing()) flashKey(id);
         runCommand(id);
     }));
 }
@@ -146,7 +154,8 @@ void CMainFrame::flashKey(int id) {
 
 void CMainFrame::runCommand(int id) {
     if (id != 0) emit commandRun(id);
-    if (!m_view->onCommand(id) && !onFrameCommand(id)) m_app.onAppCommand(id);
+    const bool viewRoutes = !m_printing->previewing();
+    if (!(viewRoutes && m_view->onCommand(id)) && !onFrameCommand(id)) m_app.onAppCommand(id);
     updateTitle();
     updateKeepOnTop();
 }
@@ -155,6 +164,11 @@ bool CMainFrame::onFrameCommand(int id) {
     switch (id) {
     case cmd::Exit: close(); return true;
     case cmd::KeepOnTop: OnKeepOnTop(); return true;
+    case cmd::Print: m_printing->OnFilePrint(); return true;
+    case cmd::PrintPreview:
+        if (!m_printing->previewing()) m_printing->OnFilePrintPreview();
+        return true;
+    case cmd::PrintSetup: m_printing->OnFilePrintSetup(); return true;
     case cmd::HelpIndex:
     case cmd::HelpDefault:
     case cmd::Help:
@@ -199,7 +213,14 @@ void CMainFrame::updateTitle() {
     setWindowTitle(QString::fromStdString(m_document->GetTitle()) + QStringLiteral(" - ZOVREK"));
 }
 
-void CMainFrame::OnPreviewModeChange() { m_previewClose = true; }
+void CMainFrame::OnPreviewModeChange() {
+    m_previewClose = true;
+    // While the preview shows, the calculator is out of sight: its commands rest, and their
+    // menu items are greyed.
+    const bool previewing = m_printing->previewing();
+    for (auto& [id, action] : m_actions)
+        if (CZOVREKView::handles(id)) action->setEnabled(!previewing);
+}
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
     if (g_soundsOn) m_sound.play("click.wav", false);
@@ -208,7 +229,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
         event->ignore();
         return;
     }
-    if (m_endPreview && m_endPreview()) {
+    if (m_printing->endPreview()) {
         event->ignore();
         m_previewClose = false;
         return;

@@ -3,8 +3,8 @@
 // Window", dropped files and the close confirmation.
 
 #include <QMainWindow>
-#include <functional>
 #include <map>
+#include <memory>
 
 class QAction;
 class QMenu;
@@ -18,8 +18,9 @@ namespace zovrek::qt {
 
 class CZOVREKView;
 class SoundPlayer;
+class TapePrinting;
 
-/// Commands that belong to the application object (About, ShortCut Keys, Print Setup).
+/// Commands that belong to the application object (About, ShortCut Keys).
 class AppCommands {
 public:
     virtual ~AppCommands() = default;
@@ -40,10 +41,10 @@ public:
     QAction* action(int id) const;
     QToolBar* toolBar() const { return m_toolBar; }
 
+    TapePrinting& printing() { return *m_printing; }
+
     /// The print preview switches on or off (the next close request asks nothing).
     void OnPreviewModeChange();
-    /// While the preview shows, a close request only ends it.
-    void setPreviewEnder(std::function<bool()> endPreview) { m_endPreview = std::move(endPreview); }
 
 signals:
     /// A command is about to run (from a key, the menu, the toolbar or a keypad button).
@@ -61,6 +62,7 @@ protected:
 
 private:
     void createView(CZOVREKDoc& document);
+    void createPrinting(CZOVREKDoc& document);
     void createActions();
     void createMenus();
     void createToolBar();
@@ -80,7 +82,7 @@ private:
     CZOVREKView* m_view = nullptr;
     QToolBar* m_toolBar = nullptr;
     std::map<int, QAction*> m_actions;
-    std::function<bool()> m_endPreview;
+    std::unique_ptr<TapePrinting> m_printing;
 };
 
 }  // namespace zovrek::qt

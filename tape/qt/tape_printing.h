@@ -11,6 +11,7 @@
 
 #include "engine/calculator.h"
 #include "tape/document.h"
+#include "tape/qt/print_preview_pane.h"
 #include "tape/qt/tape_title_dialog.h"
 
 class QMainWindow;
@@ -19,8 +20,6 @@ class QToolBar;
 class QWidget;
 
 namespace zovrek::qt {
-
-class PrintPreviewPane;
 
 class TapePrinting : public QObject {
     Q_OBJECT

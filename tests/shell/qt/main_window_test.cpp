@@ -1,6 +1,7 @@
 // The main window driven as a user drives it: keys from every focus, menus, file commands,
 // dropped files, closing.
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMimeData>
@@ -12,6 +13,7 @@
 #include "engine/command_ids.h"
 #include "shell/qt/bitmap_button.h"
 #include "tape/cal_file.h"
+#include "tape/qt/tape_printing.h"
 
 using namespace zovrek;
 using zovrek::testing::AppRig;
@@ -62,6 +64,7 @@ private slots:
     void failedSaveIsReportedAndTheTapeKept();
     void droppedFileOpensAsOpenDoes();
     void closeAsksAndCancelKeepsTheProgram();
+    void previewCloseRules();
     void commandLineFile();
     void outOfRangeWarningShowsOnce();
 };
@@ -353,6 +356,37 @@ void MainWindowTest::closeAsksAndCancelKeepsTheProgram() {
     QVERIFY(rig.frame().isVisible());
     rig.modals.expect(QStringLiteral("Close Program!"), QDialog::Accepted);
     menuAction(rig, cmd::Exit)->trigger();
+    QVERIFY(!rig.frame().isVisible());
+    ZOVREK_VERIFY_MODALS(rig.modals);
+}
+
+void MainWindowTest::previewCloseRules() {
+    AppRig rig;
+    rig.control(1000)->setFocus();
+    rig.type(QStringLiteral("5+3="));
+    rig.modals.expect(QStringLiteral("Tape Title"), QDialog::Accepted);
+    menuAction(rig, cmd::PrintPreview)->trigger();
+    QVERIFY(rig.frame().printing().previewing());
+    QVERIFY(!menuAction(rig, cmd::FileSave)->isEnabled());  // the calculator's commands rest
+    // The program's close box ends the preview without asking.
+    rig.frame().close();
+    QVERIFY(!rig.frame().printing().previewing());
+    QVERIFY(rig.frame().isVisible());
+    QCOMPARE(rig.frame().centralWidget(), &rig.view());
+    QVERIFY(menuAction(rig, cmd::FileSave)->isEnabled());
+    rig.modals.expect(QStringLiteral("Close Program!"), QDialog::Rejected);
+    rig.frame().close();
+    QVERIFY(rig.frame().isVisible());
+    // A preview closed by its own button: the next close asks nothing.
+    menuAction(rig, cmd::PrintPreview)->trigger();
+    const auto buttons = rig.frame().centralWidget()->findChildren<QAbstractButton*>();
+    const auto close = std::find_if(buttons.begin(), buttons.end(), [](QAbstractButton* b) {
+        return b->text() == QStringLiteral("&Close");
+    });
+    QVERIFY(close != buttons.end());
+    (*close)->click();
+    QCOMPARE(rig.frame().centralWidget(), &rig.view());
+    rig.frame().close();
     QVERIFY(!rig.frame().isVisible());
     ZOVREK_VERIFY_MODALS(rig.modals);
 }
