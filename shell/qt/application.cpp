@@ -4,6 +4,7 @@
 #include "shell/qt/calculator_view.h"
 #include "shell/qt/frame_dialogs.h"
 #include "shell/qt/sound/sound_player.h"
+#include "shell/settings_files.h"
 
 namespace zovrek::qt {
 
@@ -12,8 +13,14 @@ CZOVREKApp::CZOVREKApp() : m_sound(std::make_unique<SoundPlayer>()) {}
 CZOVREKApp::~CZOVREKApp() = default;
 
 bool CZOVREKApp::InitInstance(const QStringList& files) {
+    const std::filesystem::path recentFile = shell::settingsFolder() / shell::kRecentFilesName;
+    m_recentFiles = shell::RecentFiles::load(recentFile);
     m_frame = std::make_unique<CMainFrame>(m_document, *m_sound, *this);
     CZOVREKView& view = m_frame->view();
+    view.fileDialogs().onRecentFile = [this, recentFile](const std::filesystem::path& path) {
+        m_recentFiles.add(path);
+        m_recentFiles.save(recentFile);
+    };
     view.OnInitialUpdate();
     if (!files.isEmpty()) {
         // Read by the framework's open alone: the text goes on the tape, the display keeps

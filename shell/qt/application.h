@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "shell/qt/main_frame.h"
+#include "shell/recent_files.h"
 #include "tape/document.h"
 
 namespace zovrek::qt {
@@ -26,11 +27,14 @@ public:
     CMainFrame& mainFrame() { return *m_frame; }
     CZOVREKDoc& document() { return m_document; }
     SoundPlayer& sound() { return *m_sound; }
+    /// The last four tapes read or written, kept in the settings folder.
+    const shell::RecentFiles& recentFiles() const { return m_recentFiles; }
 
 private:
     CZOVREKDoc m_document;
     std::unique_ptr<SoundPlayer> m_sound;
     std::unique_ptr<CMainFrame> m_frame;
+    shell::RecentFiles m_recentFiles;
 };
 
 }  // namespace zovrek::qt

@@ -12,6 +12,7 @@
 #include "app_rig.h"
 #include "engine/command_ids.h"
 #include "shell/qt/bitmap_button.h"
+#include "shell/settings_files.h"
 #include "tape/cal_file.h"
 #include "tape/qt/tape_printing.h"
 
@@ -264,6 +265,8 @@ void MainWindowTest::saveAsOpenAndNewRoundTrip() {
     const QString saved = dir.filePath("sum.cal");  // the default extension added
     QCOMPARE(rig.frame().windowTitle(), QStringLiteral("sum.cal - ZOVREK"));
     QCOMPARE(readCalFile(saved.toStdString()).text, rig.tape());
+    QCOMPARE(shell::RecentFiles::load(shell::settingsFolder() / shell::kRecentFilesName).files(),
+             std::vector<std::filesystem::path>{saved.toStdString()});
 
     // New: saved since the last change, so no question; then Open the file again.
     menuAction(rig, cmd::FileNew)->trigger();

@@ -1,0 +1,76 @@
+#include "shell/recent_files.h"
+
+#include <algorithm>
+#include <fstream>
+#include <ostream>
+#include <sstream>
+
+#include "tape/atomic_file.h"
+
+namespace zovrek::shell {
+namespace {
+
+constexpr std::string_view kSection = "[Recent File List]";
+
+}  // namespace
+
+void RecentFiles::add(const std::filesystem::path& path) {
+    // A name with a line break could not be read back from the file; it is not kept.
+    if (path.empty() || path.native().find_first_of("\r\n") != std::string::npos) return;
+    std::error_code ec;
+    std::filesystem::path full = std::filesystem::absolute(path, ec);
+    if (ec) full = path;
+    std::erase(files_, full);
+    files_.insert(files_.begin(), std::move(full));
+    if (files_.size() > kRecentFileCount) files_.resize(kRecentFileCount);
+}
+
+std::string RecentFiles::encode() const {
+    std::string out(kSection);
+    out += '\n';
+    for (std::size_t i = 0; i < files_.size(); ++i)
+        out += "File" + std::to_string(i + 1) + "=" + files_[i].string() + "\n";
+    return out;
+}
+
+RecentFiles RecentFiles::decode(std::string_view text) {
+    RecentFiles list;
+    std::istringstream in{std::string(text)};
+    std::string line;
+    bool inSection = false;
+    while (std::getline(in, line) && list.files_.size() < kRecentFileCount) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (!line.empty() && line.front() == '[') {
+            inSection = line == kSection;
+            continue;
+        }
+        const std::size_t eq = line.find('=');
+        if (!inSection || eq == std::string::npos || line.compare(0, 4, "File") != 0) continue;
+        const std::string value = line.substr(eq + 1);
+        if (!value.empty() && std::find(list.files_.begin(), list.files_.end(), value) ==
+                                  list.files_.end())
+            list.files_.emplace_back(value);
+    }
+    return list;
+}
+
+RecentFiles RecentFiles::load(const std::filesystem::path& file) {
+    std::error_code ec;
+    if (!std::filesystem::is_regular_file(file, ec)) return {};
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return decode(text.str());
+}
+
+bool RecentFiles::save(const std::filesystem::path& file) const {
+    const std::string text = encode();
+    std::error_code ec;
+    std::filesystem::create_directories(file.parent_path(), ec);
+    return writeFileAtomically(file, [&](std::ostream& out) {
+               out << text;
+               return static_cast<bool>(out);
+           }).ok;
+}
+
+}  // namespace zovrek::shell
