@@ -1,9 +1,12 @@
 #include "editor/qt/tape_edit.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QShowEvent>
 #include <QTextBlock>
 #include <QTextLayout>
+
+#include "shell/qt/text_background.h"
 
 namespace zovrek::qt {
 namespace {
@@ -74,6 +77,10 @@ std::string TapeEdit::tapeText() {
 
 void TapeEdit::setTextBackground(const QColor& colour) {
     background_ = colour;
+    QPalette p = palette();
+    p.setColor(QPalette::Text,
+               readableTextColour(colour, QApplication::palette(this).color(QPalette::Text)));
+    setPalette(p);
     viewport()->update();
 }
 

@@ -1,6 +1,7 @@
 #include "shell/qt/form.h"
 
 #include <QButtonGroup>
+#include <climits>
 #include <QCheckBox>
 #include <QEvent>
 #include <QGroupBox>
@@ -56,6 +57,31 @@ void applyEdges(QWidget* w, std::uint32_t style) {
         frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
 }
 
+// The static text that names an edit: the nearest one on its left on the same row, else the
+// nearest one just above it.
+const ControlTemplate* labelOf(const shell::DialogTemplate& dialog, const ControlTemplate& edit) {
+    const shell::DluRect e = edit.rect;
+    const ControlTemplate* best = nullptr;
+    int bestDistance = 0;
+    for (const ControlTemplate& c : dialog.controls) {
+        if (c.kind != ControlKind::Static || c.text.empty()) continue;
+        const shell::DluRect l = c.rect;
+        const int middle = l.y + l.height / 2;
+        int distance = INT_MIN;  // not a candidate
+        if (middle >= e.y - 2 && middle <= e.y + e.height + 2 && l.x < e.x)
+            distance = e.x - (l.x + l.width);
+        else if (l.y + l.height <= e.y + 1 && e.y - (l.y + l.height) <= 12 &&
+                 l.x < e.x + e.width && l.x + l.width > e.x)
+            distance = 100 + e.y - (l.y + l.height);
+        // A few units of overlap still count: the templates' labels often touch their fields.
+        if (distance >= -4 && (!best || distance < bestDistance)) {
+            best = &c;
+            bestDistance = distance;
+        }
+    }
+    return best;
+}
+
 }  // namespace
 
 QFont dialogFont() {
@@ -96,6 +122,19 @@ Form::Form(QWidget* parent, const shell::DialogTemplate& dialog,
             previousTabStop = w;
         }
         widgets_.push_back(w);
+    }
+    nameEditsByTheirLabels();
+}
+
+void Form::nameEditsByTheirLabels() {
+    // A screen reader names an edit by its label's text when the label is its buddy.
+    for (std::size_t i = 0; i < dialog_.controls.size(); ++i) {
+        const ControlTemplate& c = dialog_.controls[i];
+        if (c.kind != ControlKind::Edit) continue;
+        const ControlTemplate* label = labelOf(dialog_, c);
+        if (!label) continue;
+        const auto at = static_cast<std::size_t>(label - dialog_.controls.data());
+        if (auto* l = qobject_cast<QLabel*>(widgets_[at])) l->setBuddy(widgets_[i]);
     }
 }
 

@@ -54,8 +54,9 @@ public:
 
 private:
     QWidget* make(const shell::ControlTemplate& control, QWidget* parent);
+    void nameEditsByTheirLabels();
 
-    const shell::DialogTemplate& dialog_;
+    const shell::DialogTemplate dialog_;  // a copy: callers may pass a template they built
     std::vector<QWidget*> widgets_;
     std::map<int, QWidget*> byId_;
     std::vector<QButtonGroup*> radioGroups_;

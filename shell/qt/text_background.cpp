@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOptionFrame>
+#include <cstdlib>
 
 namespace zovrek::qt {
 namespace {
@@ -14,14 +15,22 @@ constexpr int kVerticalMargin = 1;
 
 }  // namespace
 
+QColor readableTextColour(const QColor& background, const QColor& usual) {
+    if (!background.isValid()) return usual;
+    const int gap = std::abs(qGray(background.rgb()) - qGray(usual.rgb()));
+    if (gap >= 96) return usual;
+    return qGray(background.rgb()) >= 128 ? QColor(Qt::black) : QColor(Qt::white);
+}
+
 void TextBackgroundEdit::setTextBackground(const QColor& colour) {
     if (colour == background_) return;
     background_ = colour;
     // The edit draws its frame and text over a see-through base; paintEvent fills the base
     // itself, then the colour behind the characters.
+    const QPalette usual = QApplication::palette(this);
     QPalette p = palette();
-    p.setBrush(QPalette::Base, colour.isValid() ? QBrush(Qt::transparent)
-                                                : QApplication::palette(this).brush(QPalette::Base));
+    p.setBrush(QPalette::Base, colour.isValid() ? QBrush(Qt::transparent) : usual.brush(QPalette::Base));
+    p.setColor(QPalette::Text, readableTextColour(colour, usual.color(QPalette::Text)));
     setPalette(p);
     update();
 }
@@ -56,6 +65,12 @@ void TextBackgroundEdit::paintEvent(QPaintEvent* event) {
 void TextBackgroundLabel::setTextBackground(const QColor& colour) {
     if (colour == background_) return;
     background_ = colour;
+    QPalette p = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor usual = QApplication::palette(this).color(group, QPalette::WindowText);
+        p.setColor(group, QPalette::WindowText, readableTextColour(colour, usual));
+    }
+    setPalette(p);
     update();
 }
 

@@ -36,6 +36,11 @@ private:
     QColor background_;
 };
 
+/// The colour to draw text in over `background`: `usual` (the palette's text colour), unless
+/// that is too close to the background to read, as a dark desktop's light text is on the
+/// light choices; then black or white, whichever reads better.
+QColor readableTextColour(const QColor& background, const QColor& usual);
+
 /// Sets the colour on every control of `parent` that shows text in it.
 void setTextBackground(QWidget* parent, const QColor& colour);
 

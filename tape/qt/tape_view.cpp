@@ -1,5 +1,7 @@
 #include "tape/qt/tape_view.h"
 
+#include <QAccessible>
+
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -8,6 +10,9 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <algorithm>
+
+#include "shell/qt/text_background.h"
+#include "tape/qt/tape_view_accessible.h"
 
 namespace zovrek::qt {
 namespace {
@@ -29,6 +34,7 @@ TapeView::TapeView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setCursor(Qt::IBeamCursor);
     verticalScrollBar()->setSingleStep(1);
     setAccessibleName(tr("Tape"));
+    TapeViewAccessible::install();
 }
 
 void TapeView::append(std::string_view text) {
@@ -39,9 +45,17 @@ void TapeView::append(std::string_view text) {
     updateScrollRange();
     scrollToEnd();
     viewport()->update();
+    if (QAccessible::isActive()) {
+        QAccessibleTextInsertEvent event(this, static_cast<int>(base), toQString(text));
+        QAccessible::updateAccessibility(&event);
+    }
 }
 
 void TapeView::clear() {
+    if (QAccessible::isActive() && !text_.empty()) {
+        QAccessibleTextRemoveEvent event(this, 0, QString());
+        QAccessible::updateAccessibility(&event);
+    }
     text_.clear();
     lineStarts_.assign(1, 0);
     selectionFirst_ = selectionLast_ = kNone;
@@ -55,6 +69,20 @@ std::string_view TapeView::line(std::size_t index) const {
     std::string_view l(text_.data() + begin, end - begin);
     while (!l.empty() && (l.back() == '\n' || l.back() == '\r')) l.remove_suffix(1);
     return l;
+}
+
+std::size_t TapeView::lineOfOffset(std::size_t offset) const {
+    const auto it = std::upper_bound(lineStarts_.begin(), lineStarts_.end(), offset);
+    return static_cast<std::size_t>(it - lineStarts_.begin()) - 1;
+}
+
+QRect TapeView::lineRect(std::size_t index) const {
+    const std::size_t first = firstVisibleLine();
+    if (index < first || index >= first + static_cast<std::size_t>(visibleLines()) + 1) return {};
+    const int width = fontMetrics().horizontalAdvance(toQString(line(index)));
+    const int y = 1 + static_cast<int>(index - first) * lineHeight();
+    const QRect box(viewport()->width() - kMargin - width, y, width, lineHeight());
+    return box.translated(viewport()->pos());
 }
 
 int TapeView::lineHeight() const { return std::max(1, fontMetrics().height()); }
@@ -88,6 +116,8 @@ void TapeView::paintEvent(QPaintEvent*) {
     const std::size_t end = std::min(lineStarts_.size(), first + visibleLines() + 1);
     const std::size_t selLow = std::min(selectionFirst_, selectionLast_);
     const std::size_t selHigh = hasSelection() ? std::max(selectionFirst_, selectionLast_) : 0;
+    const QColor textColour =
+        readableTextColour(textBackground_, palette().color(QPalette::Text));
     int y = 1;
     for (std::size_t i = first; i < end; ++i, y += height) {
         const QString s = toQString(line(i));
@@ -100,7 +130,7 @@ void TapeView::paintEvent(QPaintEvent*) {
             painter.fillRect(box, palette().brush(QPalette::Highlight));
         else if (textBackground_.isValid())
             painter.fillRect(box, textBackground_);
-        painter.setPen(palette().color(selected ? QPalette::HighlightedText : QPalette::Text));
+        painter.setPen(selected ? palette().color(QPalette::HighlightedText) : textColour);
         painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, s);
     }
 }

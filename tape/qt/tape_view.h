@@ -29,6 +29,13 @@ public:
     std::size_t lineCount() const { return lineStarts_.size(); }
     /// Line `index` without its line break.
     std::string_view line(std::size_t index) const;
+    /// Where line `index` starts in the text.
+    std::size_t lineStart(std::size_t index) const { return lineStarts_[index]; }
+    /// The line that holds text offset `offset`.
+    std::size_t lineOfOffset(std::size_t offset) const;
+    /// Where line `index`'s characters are drawn, in the control's coordinates (empty when
+    /// the line is out of view).
+    QRect lineRect(std::size_t index) const;
     /// The first line in view.
     std::size_t firstVisibleLine() const;
     /// How many whole lines the view holds.
