@@ -54,7 +54,6 @@ CMainFrame::CMainFrame(CZOVREKDoc& document, SoundPlayer& sound, AppCommands& ap
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    setWindowIcon(applicationIcon());
     createView(document);
     createPrinting(document);
     createActions();
@@ -121,9 +120,7 @@ void CMainFrame::createToolBar() {
     int index = 0;
     for (const auto& button : menus::kToolbar) {
         QAction* action = m_actions.at(button.command);
-        QIcon icon;
-        for (const qreal dpr : {1.0, 2.0}) icon.addPixmap(toolbarPicture(index, dpr));
-        action->setIcon(icon);
+        action->setIcon(toolbarIcon(index));
         action->setToolTip(qs(button.toolTip));
         m_toolBar->addAction(action);
         ++index;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 
+#include "shell/qt/pictures/drawn_icon_engine.h"
 #include "shell/qt/pictures/keypad_pictures.h"
 #include "shell/qt/pictures/picture_cache.h"
 
@@ -161,9 +162,10 @@ QPixmap applicationPicture(int size, qreal dpr) {
 }
 
 QIcon applicationIcon() {
-    QIcon icon;
-    for (int size : {16, 24, 32, 48, 64, 128, 256}) icon.addPixmap(applicationPicture(size, 1));
-    return icon;
+    // Drawn as each size is asked for: most windows never need the large ones.
+    return QIcon(new DrawnIconEngine(
+        [](const QSize& size, qreal dpr) { return applicationPicture(size.width(), dpr); },
+        {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
 }
 
 }  // namespace zovrek::qt

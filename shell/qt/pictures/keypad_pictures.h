@@ -23,6 +23,8 @@ QString keypadAccessibleName(QStringView caption);
 /// Print, Scientific, Keep as Top Window, About): an 18 x 21 picture for `dpr`; a null
 /// pixmap for any other index.
 QPixmap toolbarPicture(int index, qreal dpr);
+/// Toolbar button `index` as an icon, drawn at the pixel ratio it is shown at.
+QIcon toolbarIcon(int index);
 
 /// The program's icon, a desk printing calculator with its paper roll, drawn at 16, 24, 32,
 /// 48, 64, 128 and 256 pixels.

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <array>
 
+#include "shell/qt/pictures/drawn_icon_engine.h"
 #include "shell/qt/pictures/keypad_pictures.h"
 #include "shell/qt/pictures/picture_cache.h"
 
@@ -188,6 +189,12 @@ QPixmap toolbarPicture(int index, qreal dpr) {
     painter.setRenderHint(QPainter::Antialiasing);
     kToolbarPainters[std::size_t(index)](painter);
     return pixmap;
+}
+
+QIcon toolbarIcon(int index) {
+    return QIcon(new DrawnIconEngine(
+        [index](const QSize&, qreal dpr) { return toolbarPicture(index, dpr); },
+        {kToolbarPicture}));
 }
 
 }  // namespace zovrek::qt
