@@ -11,10 +11,12 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zovrek"));
     QApplication::setApplicationVersion(QStringLiteral(ZOVREK_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("zovrek"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.zovrek.Zovrek"));
     // The form places its controls by the pixel; one style keeps them fitting everywhere.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setWindowIcon(zovrek::qt::applicationIcon());
+    // The installed theme's icon when there is one, else the program draws its own.
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("io.github.zovrek.Zovrek"),
+                                                 zovrek::qt::applicationIcon()));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("A desk printing calculator with a paper tape."));

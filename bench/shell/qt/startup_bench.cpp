@@ -1,10 +1,12 @@
 // Starts a window and ends as soon as it has been painted, for timing start-up from outside:
 //   startup_bench bare           a bare Qt window
+//   startup_bench label          a bare Qt window showing one line of text (fonts loaded)
 //   startup_bench zovrek [FILE]  the calculator, with FILE named on its command line
 // Prints the peak resident memory in MB on stderr.
 
 #include <QApplication>
 #include <QFile>
+#include <QLabel>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QWidget>
@@ -42,9 +44,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments().mid(1);
     QuitOnPaint quit;
-    if (args.value(0) == QStringLiteral("bare")) {
+    if (args.value(0) == QStringLiteral("bare") || args.value(0) == QStringLiteral("label")) {
         QWidget window;
         window.resize(347, 360);
+        if (args.value(0) == QStringLiteral("label"))
+            (new QLabel(QStringLiteral("ZOVREK"), &window))->move(10, 10);
         window.installEventFilter(&quit);
         window.show();
         QApplication::exec();

@@ -162,10 +162,11 @@ QPixmap applicationPicture(int size, qreal dpr) {
 }
 
 QIcon applicationIcon() {
-    // Drawn as each size is asked for: most windows never need the large ones.
+    // Drawn as each size is asked for. The window system takes every size the icon lists,
+    // so it lists the small ones; a larger size asked for is drawn all the same.
     return QIcon(new DrawnIconEngine(
         [](const QSize& size, qreal dpr) { return applicationPicture(size.width(), dpr); },
-        {{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}, {128, 128}, {256, 256}}));
+        {{16, 16}, {24, 24}, {32, 32}, {48, 48}}, {16, 256}));
 }
 
 }  // namespace zovrek::qt

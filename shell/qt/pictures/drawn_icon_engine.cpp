@@ -4,13 +4,17 @@
 #include <QPainter>
 #include <QStyle>
 #include <QStyleOption>
+#include <algorithm>
 
 namespace zovrek::qt {
 
-DrawnIconEngine::DrawnIconEngine(Draw draw, QList<QSize> sizes)
-    : draw_(std::move(draw)), sizes_(std::move(sizes)) {}
+DrawnIconEngine::DrawnIconEngine(Draw draw, QList<QSize> sizes, std::pair<int, int> drawnRange)
+    : draw_(std::move(draw)), sizes_(std::move(sizes)), drawnRange_(drawnRange) {}
 
 QSize DrawnIconEngine::pick(const QSize& size) const {
+    const int side = std::min(size.width(), size.height());
+    if (side >= drawnRange_.first && side <= drawnRange_.second && side > 0)
+        return {side, side};
     QSize best = sizes_.front();
     for (const QSize& s : sizes_)
         if (s.width() <= size.width() && s.height() <= size.height() &&
@@ -47,6 +51,8 @@ void DrawnIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mo
 
 QList<QSize> DrawnIconEngine::availableSizes(QIcon::Mode, QIcon::State) { return sizes_; }
 
-QIconEngine* DrawnIconEngine::clone() const { return new DrawnIconEngine(draw_, sizes_); }
+QIconEngine* DrawnIconEngine::clone() const {
+    return new DrawnIconEngine(draw_, sizes_, drawnRange_);
+}
 
 }  // namespace zovrek::qt

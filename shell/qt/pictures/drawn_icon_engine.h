@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <functional>
+#include <utility>
 
 namespace zovrek::qt {
 
@@ -16,7 +17,9 @@ public:
     /// Draws the picture for a size in device-independent pixels at a pixel ratio.
     using Draw = std::function<QPixmap(const QSize& size, qreal dpr)>;
 
-    DrawnIconEngine(Draw draw, QList<QSize> sizes);
+    /// `sizes` are the sizes the icon lists; a square size asked for within `drawnRange`
+    /// (smallest, largest) is drawn as asked, any other takes the nearest listed size.
+    DrawnIconEngine(Draw draw, QList<QSize> sizes, std::pair<int, int> drawnRange = {0, 0});
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override;
     QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override;
@@ -31,6 +34,7 @@ private:
 
     Draw draw_;
     QList<QSize> sizes_;
+    std::pair<int, int> drawnRange_;
     QHash<QString, QPixmap> drawn_;  // by size, mode and ratio
 };
 

@@ -140,8 +140,9 @@ class PicturesTest : public QObject {
     }
 
     void iconHasEverySize() {
-        const QList<QSize> sizes = qt::applicationIcon().availableSizes();
-        for (int s : {16, 24, 32, 48, 64, 128, 256}) QVERIFY(sizes.contains(QSize(s, s)));
+        const QIcon icon = qt::applicationIcon();
+        for (int s : {16, 24, 32, 48, 64, 128, 256})
+            QCOMPARE(icon.pixmap(QSize(s, s)).size(), QSize(s, s));
         QCOMPARE(qt::applicationPicture(48, 2).size(), QSize(96, 96));
     }
 
