@@ -166,7 +166,7 @@ QIcon applicationIcon() {
     // so it lists the small ones; a larger size asked for is drawn all the same.
     return QIcon(new DrawnIconEngine(
         [](const QSize& size, qreal dpr) { return applicationPicture(size.width(), dpr); },
-        {{16, 16}, {24, 24}, {32, 32}, {48, 48}}, {16, 256}));
+        {{16, 16}, {32, 32}, {48, 48}}, {16, 256}));
 }
 
 }  // namespace zovrek::qt
