@@ -21,7 +21,7 @@ enum class KeyFace : std::uint8_t {
     Command
 };
 
-struct PictureSpec {
+struct KeyPicture {
     std::string_view name;  ///< base name, upper case; "U" and "D" are appended
     int upWidth;
     int upHeight;
@@ -32,7 +32,7 @@ struct PictureSpec {
     KeyFace face;
 };
 
-inline constexpr PictureSpec kPictures[] = {
+inline constexpr KeyPicture kPictures[] = {
     {"DIGITUP", 32, 18, 33, 18, "SET", "Decimal places", KeyFace::Function},
     {"MEMORY1", 34, 18, 34, 19, "SEL", "Memory select", KeyFace::Memory},
     {"MR", 33, 23, 33, 22, "MR", "Memory recall", KeyFace::Memory},

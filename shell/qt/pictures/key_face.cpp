@@ -66,20 +66,20 @@ QPixmap drawBody(pictures::KeyFace family, QSize body, bool down, qreal dpr) {
 
 }  // namespace
 
-void paintKey(QPainter& painter, const pictures::PictureSpec& spec, bool down, qreal dpr) {
-    const QSize up(spec.upWidth, spec.upHeight);
-    const QSize downSize(spec.downWidth, spec.downHeight);
+void paintKey(QPainter& painter, const pictures::KeyPicture& picture, bool down, qreal dpr) {
+    const QSize up(picture.upWidth, picture.upHeight);
+    const QSize downSize(picture.downWidth, picture.downHeight);
     // A down picture larger than the up one is cut by the button: the key keeps the up size
     // inside it, so that its lower edge stays in sight.
     const QSize body = down ? downSize.boundedTo(up) : up;
     const QString key = QStringLiteral("body %1 %2x%3 %4@%5")
-                            .arg(int(spec.face))
+                            .arg(int(picture.face))
                             .arg(body.width())
                             .arg(body.height())
                             .arg(down)
                             .arg(dpr);
     painter.drawPixmap(QPointF(0, 0),
-                       cachedPicture(key, [&] { return drawBody(spec.face, body, down, dpr); }));
+                       cachedPicture(key, [&] { return drawBody(picture.face, body, down, dpr); }));
 
     // The label keeps its size when the key is pressed, even where the down picture is
     // smaller; pressed it moves with the face.
@@ -87,8 +87,8 @@ void paintKey(QPainter& painter, const pictures::PictureSpec& spec, bool down, q
     const QRectF upFace = faceOf(up, false);
     box.moveCenter(down && body == up ? upFace.center() + QPointF(1, 1)
                                       : faceOf(body, down).center());
-    paintKeyLabel(painter, box, QString::fromUtf8(spec.label.data(), qsizetype(spec.label.size())),
-                  QColor::fromRgb(pictures::faceColours(spec.face).label), dpr);
+    paintKeyLabel(painter, box, QString::fromUtf8(picture.label.data(), qsizetype(picture.label.size())),
+                  QColor::fromRgb(pictures::faceColours(picture.face).label), dpr);
 }
 
 }  // namespace zovrek::qt::paint

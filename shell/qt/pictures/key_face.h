@@ -10,8 +10,8 @@ class QPainter;
 
 namespace zovrek::qt::paint {
 
-/// Draws the key `spec` raised (its up picture) or pressed (its down picture) at the top-left
+/// Draws the key `picture` raised (its up picture) or pressed (its down picture) at the top-left
 /// of `painter`'s device, in device-independent pixels.
-void paintKey(QPainter& painter, const pictures::PictureSpec& spec, bool down, qreal dpr);
+void paintKey(QPainter& painter, const pictures::KeyPicture& picture, bool down, qreal dpr);
 
 }  // namespace zovrek::qt::paint

@@ -9,7 +9,7 @@
 namespace zovrek::qt {
 namespace {
 
-const pictures::PictureSpec* findPicture(QStringView base) {
+const pictures::KeyPicture* findPicture(QStringView base) {
     for (const auto& p : pictures::kPictures)
         if (base.compare(QLatin1String(p.name.data(), qsizetype(p.name.size())),
                          Qt::CaseInsensitive) == 0)
@@ -17,14 +17,14 @@ const pictures::PictureSpec* findPicture(QStringView base) {
     return nullptr;
 }
 
-QPixmap drawKeyPicture(const pictures::PictureSpec& spec, bool down, qreal dpr) {
+QPixmap drawKeyPicture(const pictures::KeyPicture& picture, bool down, qreal dpr) {
     const QSize size =
-        down ? QSize(spec.downWidth, spec.downHeight) : QSize(spec.upWidth, spec.upHeight);
+        down ? QSize(picture.downWidth, picture.downHeight) : QSize(picture.upWidth, picture.upHeight);
     QPixmap pixmap(size * dpr);
     pixmap.setDevicePixelRatio(dpr);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    paint::paintKey(painter, spec, down, dpr);
+    paint::paintKey(painter, picture, down, dpr);
     return pixmap;
 }
 
@@ -34,17 +34,17 @@ QPixmap keypadPicture(QStringView name, qreal dpr) {
     if (name.size() < 2 || !paint::isDrawableRatio(dpr)) return {};
     const QChar state = name.back().toUpper();
     if (state != u'U' && state != u'D') return {};
-    const auto* spec = findPicture(name.chopped(1));
-    if (!spec) return {};
+    const auto* picture = findPicture(name.chopped(1));
+    if (!picture) return {};
     const bool down = state == u'D';
     return paint::cachedPicture(name.toString().toUpper() + u'@' + QString::number(dpr),
-                                [&] { return drawKeyPicture(*spec, down, dpr); });
+                                [&] { return drawKeyPicture(*picture, down, dpr); });
 }
 
 QString keypadAccessibleName(QStringView caption) {
-    const auto* spec = findPicture(caption);
-    return spec ? QString::fromUtf8(spec->accessibleName.data(),
-                                    qsizetype(spec->accessibleName.size()))
+    const auto* picture = findPicture(caption);
+    return picture ? QString::fromUtf8(picture->accessibleName.data(),
+                                    qsizetype(picture->accessibleName.size()))
                 : QString();
 }
 

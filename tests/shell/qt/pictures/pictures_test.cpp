@@ -10,8 +10,8 @@ using namespace zovrek;
 
 namespace {
 
-QString baseName(const pictures::PictureSpec& spec) {
-    return QString::fromLatin1(spec.name.data(), qsizetype(spec.name.size()));
+QString baseName(const pictures::KeyPicture& picture) {
+    return QString::fromLatin1(picture.name.data(), qsizetype(picture.name.size()));
 }
 
 QSize deviceSize(const QPixmap& p) {
@@ -30,9 +30,9 @@ bool isBlank(const QPixmap& p) {
 QImage contactSheet() {
     QList<QPixmap> cells;
     for (qreal dpr : {1.0, 2.0})
-        for (const auto& spec : pictures::kPictures)
+        for (const auto& picture : pictures::kPictures)
             for (QChar state : {u'U', u'D'})
-                cells << qt::keypadPicture(baseName(spec) + state, dpr);
+                cells << qt::keypadPicture(baseName(picture) + state, dpr);
     for (qreal dpr : {1.0, 2.0})
         for (int i = 0; i < 9; ++i) cells << qt::toolbarPicture(i, dpr);
     for (int size : {16, 24, 32, 48, 64, 128, 256}) cells << qt::applicationPicture(size, 1);
@@ -64,11 +64,11 @@ class PicturesTest : public QObject {
         QTest::addColumn<qreal>("dpr");
         QTest::addColumn<QSize>("up");
         QTest::addColumn<QSize>("down");
-        for (const auto& spec : pictures::kPictures)
+        for (const auto& picture : pictures::kPictures)
             for (qreal dpr : {1.0, 2.0})
-                QTest::addRow("%s@%g", spec.name.data(), dpr)
-                    << baseName(spec) << dpr << QSize(spec.upWidth, spec.upHeight)
-                    << QSize(spec.downWidth, spec.downHeight);
+                QTest::addRow("%s@%g", picture.name.data(), dpr)
+                    << baseName(picture) << dpr << QSize(picture.upWidth, picture.upHeight)
+                    << QSize(picture.downWidth, picture.downHeight);
     }
     void picturesHaveTheTableSizes() {
         QFETCH(QString, base);
