@@ -85,7 +85,7 @@ void SpecialFunctionWindow::setRadio(int firstId, int index) {
 }
 
 void SpecialFunctionWindow::prompt(int id, std::string_view message) {
-    Modal::message(this, QMessageBox::Warning, dialogText(kPromptTitle), dialogText(message));
+    Modal::message(this, QMessageBox::Warning, uiText(kPromptTitle), uiText(message));
     putFocusIn(id);
 }
 

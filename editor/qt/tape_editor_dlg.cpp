@@ -32,7 +32,7 @@ void fitInstructions(const Form& form) {
         auto* label = qobject_cast<QLabel*>(w);
         if (!label) continue;
         for (const std::string_view line : te::kInstructions)
-            if (label->text() == dialogText(line)) lines.push_back(label);
+            if (label->text() == uiText(line)) lines.push_back(label);
     }
     QFont font = dialogFont();
     auto fits = [&lines](const QFont& f) {
@@ -92,7 +92,7 @@ void CTapeEditorDlg::OnToCalculator() {
 }
 
 void CTapeEditorDlg::showMessage(std::string_view text) {
-    Modal::message(this, QMessageBox::Warning, dialogText(kMessageTitle), dialogText(text));
+    Modal::message(this, QMessageBox::Warning, uiText(kMessageTitle), uiText(text));
 }
 
 void CTapeEditorDlg::showOutOfRange() {

@@ -27,7 +27,7 @@ bool CZOVREKApp::InitInstance(const QStringList& files) {
         // its start-up value.
         if (!view.fileCommands().openDocumentFile(files.front().toStdString())) return false;
     }
-    m_frame->runCommand(0);  // title and toolbar state
+    m_frame->updateState();
     m_frame->show();
     return true;
 }

@@ -15,6 +15,7 @@
 #include "shell/sound_table.h"
 #include "tape/qt/save_tape_dialog.h"
 #include "tape/qt/tape_view.h"
+#include "shell/qt/qt_text.h"
 
 namespace zovrek::qt {
 namespace {
@@ -22,11 +23,6 @@ namespace {
 constexpr int kDisplay = 1000, kPlaces = 1041, kMemoryText = 1016, kMemoryNumber = 1150,
               kTape = 1034;
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
-
-// The calculator's texts are 8-bit, one character a byte, like the tape they come from.
-QString text8(std::string_view s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
-std::string bytes8(const QString& s) { return s.toLatin1().toStdString(); }
 
 }  // namespace
 
@@ -104,9 +100,9 @@ void CZOVREKView::openDroppedFile(const std::filesystem::path& path) {
 }
 
 void CZOVREKView::refresh(const ControlValues& values) {
-    m_form->edit(kDisplay)->setText(text8(values.display));
-    m_form->edit(kPlaces)->setText(text8(values.placesText));
-    m_form->edit(kMemoryText)->setText(text8(values.memoryText));
+    m_form->edit(kDisplay)->setText(tapeText(values.display));
+    m_form->edit(kPlaces)->setText(tapeText(values.placesText));
+    m_form->edit(kMemoryText)->setText(tapeText(values.memoryText));
     m_form->edit(kMemoryNumber)->setText(QString::number(values.memoryNumber));
     // Every initial update refreshes, so a new colour shows from here.
     applyTextBackground();
@@ -114,9 +110,9 @@ void CZOVREKView::refresh(const ControlValues& values) {
 
 ControlValues CZOVREKView::readBack() const {
     ControlValues values;
-    values.display = bytes8(m_form->edit(kDisplay)->text());
-    values.placesText = bytes8(m_form->edit(kPlaces)->text());
-    values.memoryText = bytes8(m_form->edit(kMemoryText)->text());
+    values.display = tapeBytes(m_form->edit(kDisplay)->text());
+    values.placesText = tapeBytes(m_form->edit(kPlaces)->text());
+    values.memoryText = tapeBytes(m_form->edit(kMemoryText)->text());
     bool ok = false;
     const int number = m_form->edit(kMemoryNumber)->text().trimmed().toInt(&ok);
     values.memoryNumber = ok ? number : 0;
@@ -151,7 +147,7 @@ void CZOVREKView::loadSettings() { m_settings.load(m_calc); }
 void CZOVREKView::saveSettings() { m_settings.save(m_calc); }
 
 void CZOVREKView::reportSettingsProblem(std::string_view message) {
-    Modal::message(window(), QMessageBox::Warning, QStringLiteral("ZOVREK"), qs(message));
+    Modal::message(window(), QMessageBox::Warning, QStringLiteral("ZOVREK"), uiText(message));
 }
 
 }  // namespace zovrek::qt

@@ -13,6 +13,7 @@
 
 #include "shell/qt/bitmap_button.h"
 #include "shell/qt/text_background.h"
+#include "shell/qt/qt_text.h"
 
 namespace zovrek::qt {
 namespace {
@@ -20,7 +21,6 @@ namespace {
 using shell::ControlKind;
 using shell::ControlTemplate;
 
-QString text(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 Qt::Alignment horizontalAlignment(std::uint32_t style) {
     if (style & shell::kAlignRight) return Qt::AlignRight;
@@ -141,12 +141,12 @@ void Form::nameEditsByTheirLabels() {
 QWidget* Form::make(const ControlTemplate& c, QWidget* parent) {
     switch (c.kind) {
     case ControlKind::BitmapButton: {
-        auto* b = new CBitmapButton(text(c.text), parent);
+        auto* b = new CBitmapButton(uiText(c.text), parent);
         b->setFocusPolicy((c.style & shell::kNoTabStop) ? Qt::ClickFocus : Qt::StrongFocus);
         return b;
     }
     case ControlKind::PushButton: {
-        auto* b = new QPushButton(text(c.text), parent);
+        auto* b = new QPushButton(uiText(c.text), parent);
         b->setDefault(c.style & shell::kDefaultButton);
         return b;
     }
@@ -165,7 +165,7 @@ QWidget* Form::make(const ControlTemplate& c, QWidget* parent) {
         return e;
     }
     case ControlKind::Static: {
-        auto* l = new TextBackgroundLabel(text(c.text), parent);
+        auto* l = new TextBackgroundLabel(uiText(c.text), parent);
         l->setAlignment(horizontalAlignment(c.style) | Qt::AlignTop);
         l->setTextFormat(Qt::PlainText);
         l->setEnabled(!(c.style & shell::kGrey));
@@ -174,14 +174,14 @@ QWidget* Form::make(const ControlTemplate& c, QWidget* parent) {
     case ControlKind::GroupBox: {
         // A group box frames controls that stand before it in the template: it stays
         // behind them and lets their clicks through.
-        auto* g = new QGroupBox(text(c.text), parent);
+        auto* g = new QGroupBox(uiText(c.text), parent);
         g->setFocusPolicy(Qt::NoFocus);
         g->setAttribute(Qt::WA_TransparentForMouseEvents);
         g->lower();
         return g;
     }
-    case ControlKind::RadioButton: return new QRadioButton(text(c.text), parent);
-    case ControlKind::CheckBox: return new QCheckBox(text(c.text), parent);
+    case ControlKind::RadioButton: return new QRadioButton(uiText(c.text), parent);
+    case ControlKind::CheckBox: return new QCheckBox(uiText(c.text), parent);
     }
     return new QWidget(parent);
 }

@@ -24,11 +24,11 @@
 #include "shell/qt/sound/sound_player.h"
 #include "tape/document.h"
 #include "tape/qt/tape_printing.h"
+#include "shell/qt/qt_text.h"
 
 namespace zovrek::qt {
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 // Commands whose menu items carry a check mark.
 bool checkable(int id) {
@@ -82,8 +82,9 @@ void CMainFrame::createPrinting(CZOVREKDoc& document) {
 void CMainFrame::createActions() {
     for (const auto& entry : menus::kMainMenu) {
         if (entry.kind != menus::MenuEntryKind::Item) continue;
-        auto* action = new QAction(qs(entry.text), this);
+        auto* action = new QAction(uiText(entry.text), this);
         action->setCheckable(checkable(entry.command));
+        action->setData(entry.command);
         const int id = entry.command;
         connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         m_actions[id] = action;
@@ -95,8 +96,8 @@ void CMainFrame::createMenus() {
     for (const auto& entry : menus::kMainMenu) {
         switch (entry.kind) {
         case menus::MenuEntryKind::Popup: {
-            QMenu* menu = open.empty() ? menuBar()->addMenu(qs(entry.text))
-                                       : open.back()->addMenu(qs(entry.text));
+            QMenu* menu = open.empty() ? menuBar()->addMenu(uiText(entry.text))
+                                       : open.back()->addMenu(uiText(entry.text));
             // The File menu opens with an empty separator, and keeps it.
             menu->setSeparatorsCollapsible(false);
             connect(menu, &QMenu::aboutToShow, this, [this, menu] { updateMenu(menu); });
@@ -121,7 +122,7 @@ void CMainFrame::createToolBar() {
     for (const auto& button : menus::kToolbar) {
         QAction* action = m_actions.at(button.command);
         action->setIcon(toolbarIcon(index));
-        action->setToolTip(qs(button.toolTip));
+        action->setToolTip(uiText(button.toolTip));
         m_toolBar->addAction(action);
         ++index;
     }
@@ -150,9 +151,14 @@ void CMainFrame::flashKey(int id) {
 }
 
 void CMainFrame::runCommand(int id) {
-    if (id != 0) emit commandRun(id);
+    emit commandRun(id);
     const bool viewRoutes = !m_printing->previewing();
     if (!(viewRoutes && m_view->onCommand(id)) && !onFrameCommand(id)) m_app.onAppCommand(id);
+    updateState();
+}
+
+void CMainFrame::updateState() {
+    // After every command, as an idle-time update would: the title and the toolbar.
     updateTitle();
     updateKeepOnTop();
 }
@@ -181,13 +187,12 @@ QAction* CMainFrame::action(int id) const {
 
 void CMainFrame::updateMenu(QMenu* menu) {
     for (QAction* a : menu->actions()) {
-        for (const auto& [id, action] : m_actions) {
-            if (action != a) continue;
-            if (id == cmd::KeepOnTop) {
-                updateKeepOnTop();
-            } else if (const auto checked = m_view->updateCommandUi(id)) {
-                a->setChecked(*checked);
-            }
+        if (!a->isCheckable()) continue;
+        const int id = a->data().toInt();
+        if (id == cmd::KeepOnTop) {
+            updateKeepOnTop();
+        } else if (const auto checked = m_view->updateCommandUi(id)) {
+            a->setChecked(*checked);
         }
     }
 }
@@ -247,7 +252,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     if (urls.isEmpty() || !urls.front().isLocalFile()) return;
     event->acceptProposedAction();
     m_view->openDroppedFile(urls.front().toLocalFile().toStdString());
-    updateTitle();
+    updateState();
 }
 
 }  // namespace zovrek::qt

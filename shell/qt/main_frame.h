@@ -37,6 +37,8 @@ public:
     /// Routes a command to the view, the frame or the application, then brings the title
     /// and the toolbar up to date.
     void runCommand(int id);
+    /// Brings the title and the toolbar's check state up to date.
+    void updateState();
     /// The action of a menu or toolbar command.
     QAction* action(int id) const;
     QToolBar* toolBar() const { return m_toolBar; }

@@ -4,14 +4,10 @@
 
 namespace zovrek::qt {
 
-QString dialogText(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 TemplateDialog::TemplateDialog(const shell::DialogTemplate& dialog, QWidget* parent,
                                const std::map<int, Form::Factory>& custom)
     : QDialog(parent), form_(this, dialog, custom) {
-    setWindowTitle(dialogText(dialog.title));
+    setWindowTitle(uiText(dialog.title));
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     if (auto* ok = qobject_cast<QPushButton*>(form_.control(1))) {

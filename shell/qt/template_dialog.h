@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "shell/qt/form.h"
+#include "shell/qt/qt_text.h"
 
 namespace zovrek::qt {
 
@@ -29,8 +30,5 @@ protected:
 private:
     Form form_;
 };
-
-/// A template's text.
-QString dialogText(std::string_view text);
 
 }  // namespace zovrek::qt

@@ -6,14 +6,14 @@
 
 #include "shell/qt/modal.h"
 #include "tape/document.h"
+#include "shell/qt/qt_text.h"
 
 namespace zovrek::qt {
 namespace {
 
-QString qs(std::string_view s) { return QString::fromUtf8(s.data(), qsizetype(s.size())); }
 
 QStringList nameFilters() {
-    return {qs(kCalFilterName), QFileDialog::tr("All Files (*)")};
+    return {uiText(kCalFilterName), QFileDialog::tr("All Files (*)")};
 }
 
 std::optional<std::filesystem::path> chosenFile(QFileDialog& dialog) {
@@ -44,15 +44,15 @@ std::optional<std::filesystem::path> FileDialogs::askSavePath(const std::string&
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(nameFilters());
-    dialog.setDefaultSuffix(qs(kCalExtension).mid(1));
-    dialog.selectFile(qs(proposedName));
+    dialog.setDefaultSuffix(uiText(kCalExtension).mid(1));
+    dialog.selectFile(uiText(proposedName));
     auto path = chosenFile(dialog);
     if (path) path = withDefaultExtension(std::move(*path));
     return path;
 }
 
 void FileDialogs::reportFileError(const std::string& message) {
-    Modal::message(parent_, QMessageBox::Warning, QStringLiteral("ZOVREK"), qs(message));
+    Modal::message(parent_, QMessageBox::Warning, QStringLiteral("ZOVREK"), uiText(message));
 }
 
 void FileDialogs::addToRecentFiles(const std::filesystem::path& path) {

@@ -6,15 +6,13 @@
 #include <cmath>
 
 #include "tape/print_layout.h"
+#include "shell/qt/qt_text.h"
 
 namespace zovrek::qt {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 
-QString toQString(std::string_view bytes) {
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 }  // namespace
 
@@ -43,11 +41,11 @@ void paintTapePage(QPainter& painter, CalculatorState& state, int page) {
     const QFontMetricsF metrics(font);
     const int lineHeight = static_cast<int>(std::lround(metrics.height() + metrics.leading()));
     const TextWidth width = [&](std::string_view text) {
-        return static_cast<int>(std::lround(metrics.horizontalAdvance(toQString(text))));
+        return static_cast<int>(std::lround(metrics.horizontalAdvance(tapeText(text))));
     };
     // The layout places each text by its top-left corner; Qt draws from the baseline.
     for (const TextPlacement& t : layoutPrintPage(state, page, lineHeight, width))
-        painter.drawText(QPointF(t.x, -t.y + metrics.ascent()), toQString(t.text));
+        painter.drawText(QPointF(t.x, -t.y + metrics.ascent()), tapeText(t.text));
     painter.restore();
 }
 

@@ -13,16 +13,13 @@
 
 #include "shell/qt/text_background.h"
 #include "tape/qt/tape_view_accessible.h"
+#include "shell/qt/qt_text.h"
 
 namespace zovrek::qt {
 namespace {
 
 constexpr int kMargin = 3;  // between the text and the control's edges
 
-// The tape is 8-bit text, one character a byte, as the tape files and the editor hold it.
-QString toQString(std::string_view bytes) {
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-}
 
 }  // namespace
 
@@ -46,7 +43,7 @@ void TapeView::append(std::string_view text) {
     scrollToEnd();
     viewport()->update();
     if (QAccessible::isActive()) {
-        QAccessibleTextInsertEvent event(this, static_cast<int>(base), toQString(text));
+        QAccessibleTextInsertEvent event(this, static_cast<int>(base), tapeText(text));
         QAccessible::updateAccessibility(&event);
     }
 }
@@ -79,7 +76,7 @@ std::size_t TapeView::lineOfOffset(std::size_t offset) const {
 QRect TapeView::lineRect(std::size_t index) const {
     const std::size_t first = firstVisibleLine();
     if (index < first || index >= first + static_cast<std::size_t>(visibleLines()) + 1) return {};
-    const int width = fontMetrics().horizontalAdvance(toQString(line(index)));
+    const int width = fontMetrics().horizontalAdvance(tapeText(line(index)));
     const int y = 1 + static_cast<int>(index - first) * lineHeight();
     const QRect box(viewport()->width() - kMargin - width, y, width, lineHeight());
     return box.translated(viewport()->pos());
@@ -120,7 +117,7 @@ void TapeView::paintEvent(QPaintEvent*) {
         readableTextColour(textBackground_, palette().color(QPalette::Text));
     int y = 1;
     for (std::size_t i = first; i < end; ++i, y += height) {
-        const QString s = toQString(line(i));
+        const QString s = tapeText(line(i));
         if (s.isEmpty()) continue;
         const int width = metrics.horizontalAdvance(s);
         const QRect box(right - width, y, width, height);
@@ -219,7 +216,7 @@ QString TapeView::selectedText() const {
         out.append(line(i));
         if (i < high) out.push_back('\n');
     }
-    return toQString(out);
+    return tapeText(out);
 }
 
 void TapeView::copy() const {

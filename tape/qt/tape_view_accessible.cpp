@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "tape/qt/tape_view.h"
+#include "shell/qt/qt_text.h"
 
 namespace zovrek::qt {
 namespace {
@@ -14,7 +15,6 @@ QAccessibleInterface* tapeFactory(const QString& className, QObject* object) {
     return nullptr;
 }
 
-QString latin1(std::string_view s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
 
 }  // namespace
 
@@ -48,7 +48,7 @@ QString TapeViewAccessible::text(QAccessible::Text t) const {
         // The last line written: what a user wants to hear of a tape of any length.
         const std::size_t lines = view()->lineCount();
         for (std::size_t i = lines; i-- > 0;)
-            if (!view()->line(i).empty()) return latin1(view()->line(i)).trimmed();
+            if (!view()->line(i).empty()) return tapeText(view()->line(i)).trimmed();
         return {};
     }
     return QAccessibleWidget::text(t);
@@ -70,7 +70,7 @@ QString TapeViewAccessible::text(int startOffset, int endOffset) const {
     const auto size = static_cast<int>(characterCount());
     startOffset = std::clamp(startOffset, 0, size);
     endOffset = std::clamp(endOffset < 0 ? size : endOffset, startOffset, size);
-    return latin1(std::string_view(view()->text()).substr(
+    return tapeText(std::string_view(view()->text()).substr(
         static_cast<std::size_t>(startOffset), static_cast<std::size_t>(endOffset - startOffset)));
 }
 
@@ -95,7 +95,7 @@ QRect TapeViewAccessible::characterRect(int offset) const {
     const std::size_t line = view()->lineOfOffset(at);
     const QRect box = view()->lineRect(line);
     if (box.isEmpty()) return {};
-    const QString s = latin1(view()->line(line));
+    const QString s = tapeText(view()->line(line));
     const int column = static_cast<int>(at - view()->lineStart(line));
     const QFontMetrics metrics = view()->fontMetrics();
     const int x = box.left() + metrics.horizontalAdvance(s.left(column));
