@@ -7,4 +7,4 @@ cd "$(dirname "$0")/.."
 scripts/deps.sh
 cmake --preset dev >/dev/null
 cmake --build --preset dev --target zovrek
-exec build/dev/shell/qt/zovrek "$@"
+exec build/dev/app/zovrek "$@"

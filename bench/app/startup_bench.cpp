@@ -12,7 +12,7 @@
 #include <QWidget>
 #include <cstdio>
 
-#include "shell/qt/application.h"
+#include "app/application.h"
 #include "shell/qt/pictures/keypad_pictures.h"
 
 namespace {

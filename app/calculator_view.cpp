@@ -1,4 +1,4 @@
-#include "shell/qt/calculator_view.h"
+#include "app/calculator_view.h"
 
 #include <QLineEdit>
 
@@ -8,7 +8,7 @@
 #include "forms/calculator_form.h"
 #include "shell/colours.h"
 #include "shell/qt/bitmap_button.h"
-#include "shell/qt/frame_dialogs.h"
+#include "app/frame_dialogs.h"
 #include "shell/qt/modal.h"
 #include "shell/qt/sound/sound_player.h"
 #include "shell/qt/text_background.h"

@@ -1,4 +1,4 @@
-#include "shell/qt/help/help_viewer.h"
+#include "app/help/help_viewer.h"
 
 #include <QHBoxLayout>
 #include <QScrollBar>
@@ -12,7 +12,7 @@
 #include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
 
-#include "shell/qt/help/help_topics.h"
+#include "app/help/help_topics.h"
 
 namespace zovrek::qt {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/qt/main_frame.h"
+#include "app/main_frame.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,10 +16,10 @@
 #include "engine/command_ids.h"
 #include "menus/main_menu.h"
 #include "shell/qt/bitmap_button.h"
-#include "shell/qt/calculator_view.h"
-#include "shell/qt/frame_dialogs.h"
-#include "shell/qt/help/help_window.h"
-#include "shell/qt/keyboard.h"
+#include "app/calculator_view.h"
+#include "app/frame_dialogs.h"
+#include "app/help/help_window.h"
+#include "app/keyboard.h"
 #include "shell/qt/pictures/keypad_pictures.h"
 #include "shell/qt/sound/sound_player.h"
 #include "tape/document.h"

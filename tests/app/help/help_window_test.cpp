@@ -1,7 +1,7 @@
 // The help window as a user meets it: opened from anywhere, one per program, every topic of
 // its contents leading to a section that is really there.
 
-#include "shell/qt/help/help_window.h"
+#include "app/help/help_window.h"
 
 #include <QApplication>
 #include <QDialog>

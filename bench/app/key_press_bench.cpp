@@ -6,8 +6,8 @@
 #include <QApplication>
 #include <QTest>
 
-#include "shell/qt/application.h"
-#include "shell/qt/calculator_view.h"
+#include "app/application.h"
+#include "app/calculator_view.h"
 #include "tape/qt/tape_view.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QCommandLineParser>
 #include <QStyleFactory>
 
-#include "shell/qt/application.h"
+#include "app/application.h"
 #include "shell/qt/pictures/keypad_pictures.h"
 
 int main(int argc, char* argv[]) {

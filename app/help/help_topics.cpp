@@ -1,4 +1,4 @@
-#include "shell/qt/help/help_topics.h"
+#include "app/help/help_topics.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/qt/keyboard.h"
+#include "app/keyboard.h"
 
 #include <QApplication>
 #include <QKeyEvent>

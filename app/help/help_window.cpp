@@ -1,9 +1,9 @@
-#include "shell/qt/help/help_window.h"
+#include "app/help/help_window.h"
 
 #include <QApplication>
 #include <QPointer>
 
-#include "shell/qt/help/help_viewer.h"
+#include "app/help/help_viewer.h"
 
 namespace zovrek::qt {
 namespace {

@@ -1,8 +1,8 @@
-#include "shell/qt/application.h"
+#include "app/application.h"
 
 #include "engine/command_ids.h"
-#include "shell/qt/calculator_view.h"
-#include "shell/qt/frame_dialogs.h"
+#include "app/calculator_view.h"
+#include "app/frame_dialogs.h"
 #include "shell/qt/sound/sound_player.h"
 #include "shell/settings_files.h"
 

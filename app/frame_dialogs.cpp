@@ -1,4 +1,4 @@
-#include "shell/qt/frame_dialogs.h"
+#include "app/frame_dialogs.h"
 
 #include <QLabel>
 

@@ -13,7 +13,7 @@
 #include "dialogs/qt/finance_dialogs.h"
 #include "dialogs/qt/scientific_dlg.h"
 #include "editor/qt/tape_editor_dlg.h"
-#include "shell/qt/frame_dialogs.h"
+#include "app/frame_dialogs.h"
 #include "tape/qt/save_tape_dialog.h"
 #include "tape/qt/tape_title_dialog.h"
 

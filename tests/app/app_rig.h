@@ -9,9 +9,9 @@
 #include <memory>
 
 #include "modal_script.h"
-#include "shell/qt/application.h"
-#include "shell/qt/calculator_view.h"
-#include "shell/qt/main_frame.h"
+#include "app/application.h"
+#include "app/calculator_view.h"
+#include "app/main_frame.h"
 #include "tape/qt/tape_view.h"
 
 namespace zovrek::testing {

@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <memory>
 
-#include "shell/qt/main_frame.h"
+#include "app/main_frame.h"
 #include "shell/recent_files.h"
 #include "tape/document.h"
 
