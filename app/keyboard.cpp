@@ -39,6 +39,16 @@ std::uint16_t virtualKeyOf(int key, bool keypad) {
     }
 }
 
+// The digit of a key of the top row, by the key's position rather than by what it types, so
+// the digits stay where they are on layouts that type other characters there (French).
+// X11 and Wayland number the keys by evdev code + 8: 1..9 are 10..18, 0 is 19.
+int topRowDigit(quint32 scanCode) {
+    if (scanCode < 10 || scanCode > 19) return -1;
+    return scanCode == 19 ? 0 : static_cast<int>(scanCode - 9);
+}
+
+bool isDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
+
 }  // namespace
 
 shell::KeyStroke keyStrokeOf(const QKeyEvent& event) {
@@ -51,9 +61,17 @@ shell::KeyStroke keyStrokeOf(const QKeyEvent& event) {
     stroke.alt = mods & Qt::AltModifier;
     const QString text = event.text();
     if (text.size() == 1 && text.front().isPrint()) stroke.typed = text.front().unicode();
-    if (stroke.typed == U'*' && !keypad) {
+    if (keypad || stroke.control || stroke.alt) return stroke;
+    if (stroke.typed == U'*') {
         stroke.virtualKey = '8';
         stroke.shift = true;
+    } else if (isDigit(stroke.typed)) {
+        // A typed digit is that digit, whatever it took to type it (Shift on French layouts).
+        stroke.virtualKey = static_cast<std::uint16_t>(stroke.typed);
+        stroke.shift = false;
+    } else if (const int digit = topRowDigit(event.nativeScanCode());
+               digit >= 0 && (mods & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        stroke.virtualKey = static_cast<std::uint16_t>('0' + digit);
     }
     return stroke;
 }

@@ -13,7 +13,8 @@ class QWidget;
 namespace zovrek::qt {
 
 /// The key stroke a Qt key event stands for. A typed "*" outside the keypad counts as
-/// Shift+8, the key that types it on the layout the table was made for.
+/// Shift+8, the key that types it on the layout the table was made for; a typed digit, and a
+/// top-row digit key pressed without modifiers, count as that digit's key on any layout.
 shell::KeyStroke keyStrokeOf(const QKeyEvent& event);
 
 class KeyboardFilter : public QObject {

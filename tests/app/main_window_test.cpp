@@ -2,6 +2,8 @@
 // dropped files, closing.
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QFileDialog>
 #include <QMenuBar>
 #include <QMimeData>
@@ -53,6 +55,8 @@ private slots:
 
     void everyKeyGivesItsCommandFromEveryFocus_data();
     void everyKeyGivesItsCommandFromEveryFocus();
+    void digitsOnEveryLayout_data();
+    void digitsOnEveryLayout();
     void keysRunAtOnceAndShowTheButtonPressed();
     void enterAndSpaceOnAFocusedButtonAreNoClicks();
     void tabFollowsTheTemplateOrder();
@@ -142,6 +146,61 @@ void MainWindowTest::everyKeyGivesItsCommandFromEveryFocus() {
         for (const auto& args : run) got << args.at(0).toInt();
         QVERIFY2(got == expected, qPrintable(QStringLiteral("focus %1").arg(focus)));
         ZOVREK_VERIFY_MODALS(rig.modals);
+    }
+}
+
+// Keys as X11 reports them on other layouts: what the key types and where it sits (the
+// X key code: 10..19 are the top row's 1..9, 0).
+void MainWindowTest::digitsOnEveryLayout_data() {
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("scanCode");
+    QTest::addColumn<int>("command");
+    const int shift = Qt::ShiftModifier;
+    struct Row {
+        const char* name;
+        int key, modifiers;
+        const char* text;
+        int scanCode, command;
+    };
+    const Row rows[] = {
+        {"French: top-row 1 types &", Qt::Key_Ampersand, 0, "&", 10, cmd::One},
+        {"French: top-row 0 types a grave", Qt::Key_Agrave, 0, "\u00e0", 19, cmd::Zero},
+        {"French: top-row 6 types a minus", Qt::Key_Minus, 0, "-", 15, cmd::Six},
+        {"French: Shift+1 types 1", Qt::Key_1, shift, "1", 10, cmd::One},
+        {"French: Shift+8 types 8", Qt::Key_8, shift, "8", 17, cmd::Eight},
+        {"French: AltGr+0 types @", Qt::Key_At, Qt::GroupSwitchModifier, "@", 19, 0},
+        {"French: Ctrl+top-row 1", Qt::Key_Ampersand, Qt::ControlModifier, "", 10, 0},
+        {"German: 8", Qt::Key_8, 0, "8", 17, cmd::Eight},
+        {"German: Shift+8 types (", Qt::Key_ParenLeft, shift, "(", 17, 0},
+        {"German: Shift++ types *", Qt::Key_Asterisk, shift, "*", 35, cmd::Times},
+        {"US: Shift+8 types *", Qt::Key_Asterisk, shift, "*", 17, cmd::Times},
+        {"minus key outside the top row", Qt::Key_Minus, 0, "-", 20, cmd::Minus},
+    };
+    for (const Row& r : rows)
+        QTest::newRow(r.name) << r.key << r.modifiers << QString::fromUtf8(r.text) << r.scanCode
+                              << r.command;
+}
+
+void MainWindowTest::digitsOnEveryLayout() {
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, text);
+    QFETCH(int, scanCode);
+    QFETCH(int, command);
+    // The display, where a digit that is no command would be typed, and a keypad button.
+    for (const int focus : {1000, 1008}) {
+        AppRig rig;
+        QWidget* target = rig.control(focus);
+        target->setFocus();
+        QSignalSpy run(&rig.frame(), &qt::CMainFrame::commandRun);
+        QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), quint32(scanCode),
+                        0, 0, text);
+        QApplication::sendEvent(target, &press);
+        QList<int> got;
+        for (const auto& args : run) got << args.at(0).toInt();
+        QCOMPARE(got, command ? QList<int>{command} : QList<int>{});
     }
 }
 
