@@ -7,7 +7,10 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation fonts-dejavu-core
   desktop-file-utils appstream shared-mime-info groff-base dpkg-dev
+  libxkbcommon-dev hyperfine
 )
+# libxkbcommon-dev: Qt's CMake files look for it while configuring. hyperfine: the README's
+# start-up timing.
 
 missing=()
 for p in "${packages[@]}"; do
