@@ -7,13 +7,13 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
 
 #include "app/application.h"
 #include "shell/qt/pictures/keypad_pictures.h"
+#include "shell/qt/program_style.h"
 
 namespace {
 
@@ -53,7 +53,7 @@ int main(int argc, char* argv[]) {
         window.show();
         QApplication::exec();
     } else {
-        QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+        QApplication::setStyle(new zovrek::qt::ProgramStyle);
         QApplication::setWindowIcon(zovrek::qt::applicationIcon());
         zovrek::qt::CZOVREKApp theApp;
         if (!theApp.InitInstance(args.mid(1))) return 1;
