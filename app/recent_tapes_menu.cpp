@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMenu>
 #include <QToolTip>
@@ -62,7 +63,11 @@ void RecentTapesMenu::update() {
         item->setVisible(index < count);
         if (index >= count) continue;
         const std::filesystem::path& path = list_->files()[index];
-        QString name = fromPath(path.filename());
+        // A long name is shortened in its middle, so the menu keeps its width; the tool tip
+        // has it whole.
+        const QFontMetrics metrics = menu_->fontMetrics();
+        QString name = metrics.elidedText(fromPath(path.filename()), Qt::ElideMiddle,
+                                          metrics.averageCharWidth() * 32);
         name.replace(QLatin1Char('&'), QStringLiteral("&&"));
         item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
         item->setToolTip(fromPath(path));

@@ -103,7 +103,9 @@ std::optional<PastedNumber> pastedNumber(std::string_view text) {
         if (intDigits.size() + fracDigits.size() + (hasPoint ? 1 : 0) > kMaxPastedKeys)
             return std::nullopt;
         appendDigits(number.keys, intDigits);
-        if (hasPoint) number.keys.push_back(cmd::Decimal);
+        // A point with nothing after it ("8." from the display) would only keep = from
+        // following: the entry is whole without it.
+        if (!fracDigits.empty()) number.keys.push_back(cmd::Decimal);
         appendDigits(number.keys, fracDigits);
         return number;
     }

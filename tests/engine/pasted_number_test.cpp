@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(
         PasteRow{"GroupedMillions", "-12,345,678", "12345678", true},
         PasteRow{"LeadingZero", "0.05", "0.05"},
         PasteRow{"PointFirst", ".5", ".5"},
-        PasteRow{"PointLast", "5.", "5."},
+        PasteRow{"AsTheDisplayShowsAWholeNumber", "5.", "5"},
         PasteRow{"DisplayExponentUp", "1.e+012", "1000000000000"},
         PasteRow{"DisplayExponentDown", "5.e-002", ".05"},
         PasteRow{"Exponent", "1.5E3", "1500"},
