@@ -2,6 +2,8 @@
 
 #include "engine/command_ids.h"
 #include "app/calculator_view.h"
+#include "app/desktop_commands.h"
+#include "app/recent_tapes_menu.h"
 #include "app/frame_dialogs.h"
 #include "shell/qt/sound/sound_player.h"
 #include "shell/settings_files.h"
@@ -21,6 +23,8 @@ bool CZOVREKApp::InitInstance(const QStringList& files) {
         m_recentFiles.add(path);
         m_recentFiles.save(recentFile);
     };
+    m_frame->desktopCommands().recentTapes().setList(
+        &m_recentFiles, [this, recentFile] { m_recentFiles.save(recentFile); });
     view.OnInitialUpdate();
     if (!files.isEmpty()) {
         // Read by the framework's open alone: the text goes on the tape, the display keeps

@@ -17,6 +17,7 @@
 #include "menus/main_menu.h"
 #include "shell/qt/bitmap_button.h"
 #include "app/calculator_view.h"
+#include "app/desktop_commands.h"
 #include "app/frame_dialogs.h"
 #include "app/help/help_window.h"
 #include "app/keyboard.h"
@@ -89,6 +90,7 @@ void CMainFrame::createActions() {
         connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
         m_actions[id] = action;
     }
+    m_desktop = new DesktopCommands(*this);
 }
 
 void CMainFrame::createMenus() {
@@ -109,6 +111,7 @@ void CMainFrame::createMenus() {
         case menus::MenuEntryKind::Item: open.back()->addAction(m_actions.at(entry.command)); break;
         }
     }
+    m_desktop->addToMenus();
 }
 
 void CMainFrame::createToolBar() {
@@ -136,6 +139,7 @@ void CMainFrame::installKeyboard() {
         if (!m_printing->previewing()) flashKey(id);
         runCommand(id);
     }));
+    m_desktop->installKeys();
 }
 
 void CMainFrame::placeOnScreen() {
@@ -176,7 +180,7 @@ bool CMainFrame::onFrameCommand(int id) {
     case cmd::HelpDefault:
     case cmd::Help:
     case cmd::ContextHelp: showHelp(this); return true;
-    default: return false;
+    default: return m_desktop->onCommand(id);
     }
 }
 

@@ -17,6 +17,7 @@ class CZOVREKDoc;
 namespace zovrek::qt {
 
 class CZOVREKView;
+class DesktopCommands;
 class SoundPlayer;
 class TapePrinting;
 
@@ -44,6 +45,8 @@ public:
     QToolBar* toolBar() const { return m_toolBar; }
 
     TapePrinting& printing() { return *m_printing; }
+    /// Recent tapes, export, clipboard and the desktop's usual keys.
+    DesktopCommands& desktopCommands() { return *m_desktop; }
 
     /// The print preview switches on or off (the next close request asks nothing).
     void OnPreviewModeChange();
@@ -85,6 +88,7 @@ private:
     QToolBar* m_toolBar = nullptr;
     std::map<int, QAction*> m_actions;
     std::unique_ptr<TapePrinting> m_printing;
+    DesktopCommands* m_desktop = nullptr;
 };
 
 }  // namespace zovrek::qt

@@ -22,6 +22,7 @@ int runKeys(const Args& args, Streams io);
 int runRecalc(const Args& args, Streams io);
 int runCat(const Args& args, Streams io);
 int runPack(const Args& args, Streams io);
+int runCsv(const Args& args, Streams io);
 int runInterest(const Args& args, Streams io);
 int runSavings(const Args& args, Streams io);
 int runAnnuity(const Args& args, Streams io);

@@ -18,6 +18,7 @@ constexpr Subcommand kSubcommands[] = {
     {"recalc", runRecalc, "recalc [--places F|1|2|3] [--marked] [--json] [FILE]"},
     {"cat", runCat, "cat FILE.cal"},
     {"pack", runPack, "pack FILE.cal"},
+    {"csv", runCsv, "csv FILE.cal [OUT.csv]"},
     {"interest", runInterest, "interest PRINCIPAL RATE MONTHS"},
     {"savings", runSavings, "savings AMOUNT RATE PERIOD months|years"},
     {"annuity", runAnnuity, "annuity BALANCE PAYMENT RATE PERIOD months|years"},

@@ -96,6 +96,26 @@ std::string markSeparators(std::string_view text) {
     return out;
 }
 
+TapeLineParts splitTapeLine(std::string_view line) {
+    const std::size_t separator = line.find(TapeReevaluation::m_separator);
+    if (separator == std::string_view::npos) return {line, {}};
+    return {line.substr(0, separator + 1), line.substr(separator + 1)};
+}
+
+EntryReading readEntry(std::string_view entry) {
+    if (entry.empty()) return EntryReading::Blank;
+    const ByteSet bytes(entry);
+    if (bytes.any(kNumberChars) || isNonFiniteText(entry)) return EntryReading::Number;
+    if (bytes.any("=")) return EntryReading::Equals;
+    if (bytes.any("+-*")) return EntryReading::Operator;
+    if (bytes.any("x")) return EntryReading::Function;
+    if (bytes.any("/")) return EntryReading::Operator;
+    if (bytes.any("RTqd")) return EntryReading::Function;
+    if (bytes.any("%")) return EntryReading::Operator;
+    if (bytes.any("@")) return EntryReading::Clear;
+    return EntryReading::Nothing;
+}
+
 void TapeReevaluation::MarkSeparators() {
     m_column = 0;
     m_marking = false;
@@ -120,14 +140,9 @@ void TapeReevaluation::split() {
     std::size_t start = 0;
     while (m_lineCount < lines) {
         const std::size_t end = text.find(m_newline, start) + 1;
-        const std::string_view line = text.substr(start, end - start);
-        const std::size_t separator = line.find(m_separator);
-        if (separator == std::string_view::npos) {
-            m_notes[m_lineCount] = line;
-        } else {
-            m_notes[m_lineCount] = line.substr(0, separator + 1);
-            m_entries[m_lineCount] = line.substr(separator + 1);
-        }
+        const auto [note, entry] = splitTapeLine(text.substr(start, end - start));
+        m_notes[m_lineCount] = note;
+        m_entries[m_lineCount] = entry;
         ++m_lineCount;
         start = end;
     }

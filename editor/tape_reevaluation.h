@@ -98,6 +98,23 @@ private:
 /// The marking pass alone: `text` in editing form.
 std::string markSeparators(std::string_view text);
 
+/// One line in editing form as the Update splits it: the note part up to and including the
+/// first separator, and the entry part after it, with the line's end. A line without a
+/// separator is all note; its empty entry makes it a blank line.
+struct TapeLineParts {
+    std::string_view note;
+    std::string_view entry;
+};
+TapeLineParts splitTapeLine(std::string_view line);
+
+/// What the Update reads in an entry part: the first of its tests that applies, in its
+/// order (a number, "=", "+", "-", "*", the reciprocal's "x", "/", the square root's "R" or
+/// "T", the square's "q" or "d", "%", the clear mark "@"). So "-5" and "1.e+012" are numbers,
+/// "(l/x)", "(SQRT)" and "(Sqrd)" functions, "(%)" an operator; an empty entry is blank, and
+/// an entry none of the tests reads is nothing.
+enum class EntryReading { Blank, Number, Equals, Operator, Function, Clear, Nothing };
+EntryReading readEntry(std::string_view entry);
+
 /// The outcome of one Update on a tape text.
 struct Reevaluation {
     std::string text;                  ///< the rewritten text

@@ -1,6 +1,6 @@
 #pragma once
 // The recent-file list: the last four tapes read or written, newest first, kept in the
-// program's settings folder between runs. The menu does not show it.
+// program's settings folder between runs.
 
 #include <filesystem>
 #include <string>
@@ -16,6 +16,8 @@ class RecentFiles {
 public:
     /// Puts `path` first; an entry already in the list moves up, the oldest falls off.
     void add(const std::filesystem::path& path);
+    /// Takes `path` off the list.
+    void remove(const std::filesystem::path& path) { std::erase(files_, path); }
     const std::vector<std::filesystem::path>& files() const { return files_; }
 
     /// The file's text: a "[Recent File List]" section with File1 to File4.

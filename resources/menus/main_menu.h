@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "engine/command_ids.h"
+#include "menus/desktop_commands.h"
 
 namespace zovrek::menus {
 
@@ -22,6 +23,7 @@ inline constexpr MenuEntry kMainMenu[] = {
     {MenuEntryKind::Item, "File &Open", cmd::FileOpen},
     {MenuEntryKind::Item, "File &Save", cmd::FileSave},
     {MenuEntryKind::Item, "File Save &As", cmd::FileSaveAs},
+    {MenuEntryKind::Item, "&Export Tape...", cmd::ExportTape},
     {MenuEntryKind::Separator, ""},
     {MenuEntryKind::Item, "&Print...\tCtrl+P", cmd::Print},
     {MenuEntryKind::Item, "Print Pre&view", cmd::PrintPreview},

@@ -22,6 +22,8 @@ public:
 
     /// The next Open takes `path` instead of asking (a file dropped on the window).
     void chooseNextOpen(std::filesystem::path path) { nextOpen_ = std::move(path); }
+    /// Drops a path no Open took (the command stopped at "Save Tape?").
+    void forgetNextOpen() { nextOpen_.reset(); }
 
     /// Told of every file read or written, for the recent-file list.
     std::function<void(const std::filesystem::path&)> onRecentFile;

@@ -197,6 +197,8 @@ void TapeView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     QAction* copyAction = menu.addAction(tr("&Copy"), this, &TapeView::copy);
     copyAction->setEnabled(hasSelection());
+    QAction* copyAllAction = menu.addAction(tr("Copy &Tape"), this, &TapeView::copyAll);
+    copyAllAction->setEnabled(!text_.empty());
     menu.addAction(tr("Select &All"), this, &TapeView::selectAll);
     menu.exec(event->globalPos());
 }
@@ -221,6 +223,13 @@ QString TapeView::selectedText() const {
 
 void TapeView::copy() const {
     if (hasSelection()) QApplication::clipboard()->setText(selectedText());
+}
+
+void TapeView::copyAll() const {
+    if (text_.empty()) return;
+    QString all = tapeText(text_);
+    all.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QApplication::clipboard()->setText(all);
 }
 
 }  // namespace zovrek::qt

@@ -48,6 +48,8 @@ public:
     QString selectedText() const;
     void selectAll();
     void copy() const;
+    /// The whole tape to the clipboard as plain text, one tape line a line.
+    void copyAll() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,0 +1,85 @@
+#include "app/desktop_commands.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "app/calculator_view.h"
+#include "app/clipboard_commands.h"
+#include "app/main_frame.h"
+#include "app/recent_tapes_menu.h"
+#include "app/tape_export.h"
+#include "menus/desktop_commands.h"
+#include "shell/qt/qt_text.h"
+
+namespace zovrek::qt {
+
+DesktopCommands::DesktopCommands(CMainFrame& frame)
+    : QObject(&frame), frame_(frame), clipboard_(std::make_unique<ClipboardCommands>(frame)) {
+    for (const menus::DesktopKey& key : menus::kDesktopKeys) {
+        const QList<QKeySequence> sequences = QKeySequence::listFromString(uiText(key.keys));
+        keys_ += sequences;
+        QAction* action = frame.action(key.command);
+        if (action == nullptr) {
+            // Not in the menu: an action of the window's own, for its keys.
+            action = new QAction(&frame);
+            const int id = key.command;
+            connect(action, &QAction::triggered, &frame, [&frame, id] { frame.runCommand(id); });
+            frame.addAction(action);
+        }
+        action->setShortcuts(sequences);
+    }
+}
+
+DesktopCommands::~DesktopCommands() = default;
+
+void DesktopCommands::addToMenus() {
+    recent_ = new RecentTapesMenu(frame_, frame_.action(cmd::Exit));
+    // Nothing to export from an empty tape.
+    QAction* exportAction = frame_.action(cmd::ExportTape);
+    for (QObject* o : exportAction->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(o))
+            connect(menu, &QMenu::aboutToShow, this, [this, exportAction] {
+                exportAction->setEnabled(!frame_.view().calculator().m_tape.empty());
+            });
+}
+
+void DesktopCommands::installKeys() {
+    // The filter installed last sees the keys first.
+    qApp->installEventFilter(this);
+}
+
+bool DesktopCommands::onCommand(int id) {
+    if (id >= cmd::RecentFile1 && id < cmd::RecentFile1 + cmd::RecentFileCount) {
+        recent_->open(id - cmd::RecentFile1);
+        return true;
+    }
+    switch (id) {
+    case cmd::EditCopy: clipboard_->copy(); return true;
+    case cmd::EditPaste: clipboard_->paste(); return true;
+    case cmd::CopyTape: clipboard_->copyTape(); return true;
+    case cmd::ExportTape:
+        exportTape(&frame_, frame_.view().document(), frame_.view().calculator().m_tape.view());
+        return true;
+    default: return false;
+    }
+}
+
+bool DesktopCommands::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) return false;
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != &frame_ || QApplication::activeModalWidget() ||
+        QApplication::activePopupWidget())
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(
+        QKeyCombination::fromCombined(key->keyCombination().toCombined() & ~Qt::KeypadModifier));
+    // Left unaccepted, the override lets the shortcut run: no edit keeps Ctrl+C or Ctrl+V,
+    // and the accelerator table's empty Ctrl+S entry never sees its key. A key press comes
+    // only when the action is disabled (a preview shows): it does nothing.
+    return keys_.contains(pressed);
+}
+
+}  // namespace zovrek::qt

@@ -1,0 +1,115 @@
+#include "app/recent_tapes_menu.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFontMetrics>
+#include <QHelpEvent>
+#include <QMenu>
+#include <QToolTip>
+#include <filesystem>
+#include <string>
+
+#include "app/calculator_view.h"
+#include "app/main_frame.h"
+#include "menus/desktop_commands.h"
+#include "shell/qt/modal.h"
+#include "shell/recent_files.h"
+#include "tape/qt/tape_printing.h"
+
+namespace zovrek::qt {
+namespace {
+
+QString fromPath(const std::filesystem::path& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+}
+
+bool hasGone(const std::filesystem::path& path) {
+    std::error_code ec;
+    // A folder that can't be looked into is no proof: the open reports what it finds.
+    return !std::filesystem::exists(path, ec) && !ec;
+}
+
+}  // namespace
+
+RecentTapesMenu::RecentTapesMenu(CMainFrame& frame, QAction* exit) : QObject(&frame), frame_(frame) {
+    for (QObject* o : exit->associatedObjects())
+        if (auto* menu = qobject_cast<QMenu*>(o)) menu_ = menu;
+    for (int i = 0; i < cmd::RecentFileCount; ++i) {
+        auto* item = new QAction(this);
+        const int id = cmd::RecentFile1 + i;
+        connect(item, &QAction::triggered, this, [this, id] { frame_.runCommand(id); });
+        item->setVisible(false);
+        menu_->insertAction(exit, item);
+        items_.push_back(item);
+    }
+    separator_ = menu_->insertSeparator(exit);
+    separator_->setVisible(false);
+    connect(menu_, &QMenu::aboutToShow, this, &RecentTapesMenu::update);
+    menu_->installEventFilter(this);
+}
+
+void RecentTapesMenu::setList(shell::RecentFiles* list, std::function<void()> changed) {
+    list_ = list;
+    changed_ = std::move(changed);
+    update();
+}
+
+void RecentTapesMenu::update() {
+    const std::size_t count = list_ ? list_->files().size() : 0;
+    const bool previewing = frame_.printing().previewing();
+    for (int i = 0; i < items_.size(); ++i) {
+        QAction* item = items_[i];
+        const auto index = static_cast<std::size_t>(i);
+        item->setVisible(index < count);
+        if (index >= count) continue;
+        const std::filesystem::path& path = list_->files()[index];
+        // A long name is shortened in its middle, so the menu keeps its width; the tool tip
+        // has it whole.
+        const QFontMetrics metrics = menu_->fontMetrics();
+        QString name = metrics.elidedText(fromPath(path.filename()), Qt::ElideMiddle,
+                                          metrics.averageCharWidth() * 32);
+        name.replace(QLatin1Char('&'), QStringLiteral("&&"));
+        item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
+        item->setToolTip(fromPath(path));
+        item->setStatusTip(fromPath(path));
+        // While the preview shows, the calculator's file commands rest.
+        item->setEnabled(!previewing);
+    }
+    separator_->setVisible(count > 0);
+}
+
+void RecentTapesMenu::open(int index) {
+    if (!list_ || index < 0 || static_cast<std::size_t>(index) >= list_->files().size() ||
+        frame_.printing().previewing())
+        return;
+    const std::filesystem::path path = list_->files()[static_cast<std::size_t>(index)];
+    if (hasGone(path)) {
+        Modal::message(&frame_, QMessageBox::Warning, QStringLiteral("ZOVREK"),
+                       tr("Could not open \"%1\": the file is no longer there. It has been taken "
+                          "off the list of recent tapes.")
+                           .arg(fromPath(path)));
+        list_->remove(path);
+        if (changed_) changed_();
+        update();
+        return;
+    }
+    CZOVREKView& view = frame_.view();
+    view.fileDialogs().chooseNextOpen(path);
+    view.fileCommands().onFileOpen();
+    // Cancel at "Save Tape?" ends the command before the path is taken.
+    view.fileDialogs().forgetNextOpen();
+}
+
+bool RecentTapesMenu::eventFilter(QObject* watched, QEvent* event) {
+    // Only the recent tapes show a tool tip in the menu: the others would repeat their text.
+    if (watched != menu_ || event->type() != QEvent::ToolTip) return false;
+    const auto* help = static_cast<QHelpEvent*>(event);
+    QAction* action = menu_->actionAt(help->pos());
+    if (action && items_.contains(action))
+        QToolTip::showText(help->globalPos(), action->toolTip(), menu_);
+    else
+        QToolTip::hideText();
+    return true;
+}
+
+}  // namespace zovrek::qt

@@ -1,0 +1,35 @@
+#pragma once
+// A tape as CSV for spreadsheets (RFC 4180, UTF-8): one row per tape line with its note, its
+// entry, the number it holds and the kind of line, each line read as the tape editor reads it.
+
+#include <cstddef>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace zovrek {
+
+/// The header row's fields, in order.
+inline constexpr std::string_view kTapeCsvHeader = "line,note,entry,value,kind";
+
+struct TapeCsvRow {
+    std::size_t line = 0;   ///< 1 for the first line
+    std::string note;       ///< an edited line's note, the text before its ">>" marker
+    std::string entry;      ///< the rest of the line, trimmed: "1200.00", "+", "=", "(SQRT)"
+    std::string value;      ///< the number the line holds, as printed; empty when none
+    std::string_view kind;  ///< "number", "operator", "total", "clear", "function" or "blank"
+};
+
+/// The rows of `tape`, texts still 8-bit as on the tape. Every line ending in "\n" is a row,
+/// and so is a last piece of text without one. A total is a number on the line after "=";
+/// "(%)" is a function like "(SQRT)"; a line the editor reads nothing in is blank, and a line
+/// without a note part separator keeps its text as the note.
+std::vector<TapeCsvRow> tapeCsvRows(std::string_view tape);
+
+/// Writes the header and the rows of `tape` to `out`: lines ending "\r\n", a field quoted
+/// when it holds a comma, a quote or a line break, the tape's 8-bit (Latin-1) characters
+/// written as UTF-8. False when the stream failed.
+bool writeTapeCsv(std::ostream& out, std::string_view tape);
+
+}  // namespace zovrek
