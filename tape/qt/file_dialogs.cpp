@@ -63,12 +63,17 @@ std::optional<std::filesystem::path> FileDialogs::askSavePath(const std::string&
     dialog.setDefaultSuffix(uiText(kCalExtension).mid(1));
     startInFolder(dialog);
     // Only the name: the folder is the start folder, which is the file's own when it has one.
-    dialog.selectFile(displayName(std::filesystem::path(proposedName).filename().native()));
+    const std::filesystem::path proposed(proposedName);
+    const QString shownName = displayName(proposed.filename().native());
+    dialog.selectFile(shownName);
     auto path = chosenFile(dialog);
-    if (path) {
-        path = withDefaultExtension(std::move(*path));
-        lastFolder_ = path->parent_path();
-    }
+    if (!path) return path;
+    path = withDefaultExtension(std::move(*path));
+    // The file's own name taken unchanged is the file itself, even when its bytes are no
+    // UTF-8 and the dialog showed them otherwise.
+    if (proposed.has_parent_path() && *path == proposed.parent_path() / localPath(shownName))
+        path = proposed;
+    lastFolder_ = path->parent_path();
     return path;
 }
 

@@ -118,10 +118,18 @@ void FilesTest::latin1NamedTapeOpensAndSavesBack() {
     QTest::keyClicks(app.mainFrame().view().form().control(1000), QStringLiteral("2+3="));
     app.mainFrame().runCommand(cmd::FileSave);
     QCOMPARE(readCalFile(name).text, tapeOf(app));
+    // Save As taking the name it proposes ("café.cal") is the same file again.
+    modals.expect(QStringLiteral("Save As"), QDialog::Accepted);
+    app.mainFrame().runCommand(cmd::FileSaveAs);
+    QCOMPARE(app.mainFrame().windowTitle(), QStringLiteral("café.cal - ZOVREK"));
     const auto entries = std::filesystem::directory_iterator(dir.path().toStdString());
     QCOMPARE(std::distance(begin(entries), end(entries)), 1);  // the same file, no other
 
     // Dropped, its URL carries the same bytes.
+    modals.expect(QStringLiteral("Save Tape?"), [](QDialog& d) {
+        d.findChild<QPushButton*>(QStringLiteral("control1074"))->click();
+        return d.result();
+    });
     app.mainFrame().runCommand(cmd::FileNew);
     drop(app.mainFrame(), QUrl::fromEncoded("file://" + QByteArray::fromStdString(dir.path().toStdString()) +
                                             "/caf%E9.cal"));
