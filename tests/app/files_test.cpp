@@ -107,7 +107,12 @@ void FilesTest::dialogsStartInTheTapesFolderElseTheLastElseHome() {
 
 void FilesTest::latin1NamedTapeOpensAndSavesBack() {
     QTemporaryDir dir;
-    const std::filesystem::path name = std::filesystem::path(dir.path().toStdString()) / "caf\xe9.cal";
+    // QTemporaryDir can't see a name that is no UTF-8, so can't remove it.
+    struct RemoveAll {
+        std::filesystem::path folder;
+        ~RemoveAll() { std::filesystem::remove_all(folder); }
+    } cleanup{dir.path().toStdString()};
+    const std::filesystem::path name = cleanup.folder / "caf\xe9.cal";
     QVERIFY(writeCalFile(name, " 7.00\r\n").ok);
     ModalScript modals;
     qt::CZOVREKApp app;
@@ -136,7 +141,6 @@ void FilesTest::latin1NamedTapeOpensAndSavesBack() {
     QCOMPARE(tapeOf(app), readCalFile(name).text);
     QCOMPARE(app.mainFrame().windowTitle(), QStringLiteral("café.cal - ZOVREK"));
     ZOVREK_VERIFY_MODALS(modals);
-    std::filesystem::remove(name);  // QTemporaryDir can't see a name that is no UTF-8
 }
 
 QTEST_MAIN(FilesTest)
