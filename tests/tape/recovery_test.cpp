@@ -82,15 +82,6 @@ INSTANTIATE_TEST_SUITE_P(
                   "", true}),
     [](const auto& row) { return std::string(row.param.name); });
 
-TEST(RecoveryLog, EveryCutGivesWholeRecordsOfTheTape) {
-    const std::string log = sampleLog();
-    const std::string full = readRecoveryLog(log).text;
-    for (std::size_t cut = 0; cut <= log.size(); ++cut) {
-        const RecoveredTape r = readRecoveryLog(std::string_view(log).substr(0, cut));
-        EXPECT_TRUE(r.text.empty() || r.text == " 5.00\r\n +\r\n" || r.text == full) << cut;
-    }
-}
-
 TEST(RecoveryLog, LongTapeIsCutAtLineEnds) {
     std::string tape;
     while (tape.size() < 3 * kRecoveryChunk) tape += " 1234.50\r\n +\r\n";
@@ -194,25 +185,6 @@ TEST(RecoveryFile, KeyAppendsOnlyItsLines) {
     file->tapeAppended();
     ASSERT_TRUE(file->flush(tape, ""));
     EXPECT_EQ(std::filesystem::file_size(file->path()), before + kHead + 7);
-}
-
-TEST(RecoveryFile, RelativeNameIsKeptWhole) {
-    test::TempDir dir;
-    std::string problem;
-    const auto file = RecoveryFile::create(dir.path(), problem);
-    ASSERT_TRUE(file) << problem;
-    file->tapeAppended();
-    ASSERT_TRUE(file->flush(" 1.\r\n", "a.cal"));
-    EXPECT_EQ(readRecoveryLog(test::readBytes(file->path())).name,
-              std::filesystem::current_path() / "a.cal");
-}
-
-TEST(RecoveryFile, FolderThatCanNotBeMadeIsSaid) {
-    test::TempDir dir;
-    test::writeBytes(dir / "plain", "x");
-    std::string problem;
-    EXPECT_FALSE(RecoveryFile::create(dir / "plain" / "zovrek", problem));
-    EXPECT_FALSE(problem.empty());
 }
 
 // ---- Files left behind, and who may take them.
