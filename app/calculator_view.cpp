@@ -31,7 +31,7 @@ CZOVREKView::CZOVREKView(CZOVREKDoc& document, SoundPlayer& sound, QWidget* pare
       m_document(document),
       m_sound(sound),
       m_calc(*this, document),
-      m_fileDialogs(this),
+      m_fileDialogs(this, &document),
       m_tapeEditor(this),
       m_fileCommands(m_calc, document, m_fileDialogs),
       m_settings(shell::settingsFolder(), this) {
@@ -97,6 +97,8 @@ std::optional<bool> CZOVREKView::updateCommandUi(int id) {
 void CZOVREKView::openDroppedFile(const std::filesystem::path& path) {
     m_fileDialogs.chooseNextOpen(path);
     m_fileCommands.onFileOpen();
+    // Cancelled at "Save Tape?", the path must not be opened by a later File Open.
+    m_fileDialogs.forgetNextOpen();
 }
 
 void CZOVREKView::refresh(const ControlValues& values) {
@@ -128,9 +130,15 @@ void CZOVREKView::applyTextBackground() {
     m_tapeView->setTextBackground(colour);
 }
 
-void CZOVREKView::appendToTape(std::string_view text) { m_tapeView->append(text); }
+void CZOVREKView::appendToTape(std::string_view text) {
+    m_tapeView->append(text);
+    if (onTapeChanged) onTapeChanged(false);
+}
 
-void CZOVREKView::clearTape() { m_tapeView->clear(); }
+void CZOVREKView::clearTape() {
+    m_tapeView->clear();
+    if (onTapeChanged) onTapeChanged(true);
+}
 
 void CZOVREKView::playSound(std::string_view name, bool wait) { m_sound.play(name, wait); }
 

@@ -4,6 +4,7 @@
 
 #include <QWidget>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -48,6 +49,10 @@ public:
     std::optional<bool> updateCommandUi(int id);
     /// A file dropped on the window: opened as File Open opens a chosen file.
     void openDroppedFile(const std::filesystem::path& path);
+
+    /// Told of every change of the tape: `replaced` when it was emptied or replaced as a
+    /// whole, else it grew at its end (the crash-recovery file follows it).
+    std::function<void(bool replaced)> onTapeChanged;
 
     // CalculatorWindow
     void refresh(const ControlValues& values) override;

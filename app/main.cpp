@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 
 #include "app/application.h"
+#include "tape/qt/file_names.h"
 #include "shell/qt/pictures/keypad_pictures.h"
 #include "shell/qt/program_style.h"
 
@@ -28,6 +29,9 @@ int main(int argc, char* argv[]) {
     parser.process(app);
 
     zovrek::qt::CZOVREKApp theApp;
-    if (!theApp.InitInstance(parser.positionalArguments())) return 1;
+    // File names as the system gave them (argv holds what QApplication left of them).
+    if (!theApp.startWithFiles(
+            zovrek::qt::commandLineFiles(argc, argv, parser.positionalArguments())))
+        return 1;
     return QApplication::exec();
 }

@@ -24,6 +24,7 @@
 #include "shell/qt/pictures/keypad_pictures.h"
 #include "shell/qt/sound/sound_player.h"
 #include "tape/document.h"
+#include "tape/qt/file_names.h"
 #include "tape/qt/tape_printing.h"
 #include "shell/qt/qt_text.h"
 
@@ -216,7 +217,7 @@ void CMainFrame::OnKeepOnTop() {
 }
 
 void CMainFrame::updateTitle() {
-    setWindowTitle(QString::fromStdString(m_document->GetTitle()) + QStringLiteral(" - ZOVREK"));
+    setWindowTitle(displayName(m_document->GetTitle()) + QStringLiteral(" - ZOVREK"));
 }
 
 void CMainFrame::OnPreviewModeChange() {
@@ -255,7 +256,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty() || !urls.front().isLocalFile()) return;
     event->acceptProposedAction();
-    m_view->openDroppedFile(urls.front().toLocalFile().toStdString());
+    m_view->openDroppedFile(localPath(urls.front()));
     updateState();
 }
 

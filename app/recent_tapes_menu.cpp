@@ -1,7 +1,6 @@
 #include "app/recent_tapes_menu.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFontMetrics>
 #include <QHelpEvent>
 #include <QMenu>
@@ -14,14 +13,13 @@
 #include "menus/desktop_commands.h"
 #include "shell/qt/modal.h"
 #include "shell/recent_files.h"
+#include "tape/qt/file_names.h"
 #include "tape/qt/tape_printing.h"
 
 namespace zovrek::qt {
 namespace {
 
-QString fromPath(const std::filesystem::path& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path.native()));
-}
+QString fromPath(const std::filesystem::path& path) { return displayName(path.native()); }
 
 bool hasGone(const std::filesystem::path& path) {
     std::error_code ec;

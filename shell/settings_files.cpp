@@ -138,22 +138,42 @@ void applySettings(const Settings& s, CalculatorState& state) {
     state.m_voiceSetting = s.voiceSetting;
 }
 
-std::filesystem::path settingsFolder() {
-    const auto variable = [](const char* name) -> std::string {
-        const char* value = std::getenv(name);
-        return value ? std::string(value) : std::string();
-    };
-    if (const std::string own = variable("ZOVREK_CONFIG_DIR"); !own.empty()) return own;
-    // A relative XDG_CONFIG_HOME is invalid and ignored.
-    if (const std::string xdg = variable("XDG_CONFIG_HOME"); !xdg.empty() && xdg.front() == '/')
-        return std::filesystem::path(xdg) / "zovrek";
+namespace {
+
+std::string variable(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? std::string(value) : std::string();
+}
+
+/// $OWN, else $XDG/zovrek, else ~/HOMEPART/zovrek (the XDG base directory rules).
+std::filesystem::path xdgFolder(const char* own, const char* xdg,
+                                const std::filesystem::path& homePart) {
+    if (const std::string dir = variable(own); !dir.empty()) return dir;
+    // A relative XDG folder is invalid and ignored.
+    if (const std::string dir = variable(xdg); !dir.empty() && dir.front() == '/')
+        return std::filesystem::path(dir) / "zovrek";
+    const std::filesystem::path home = homeFolder();
+    if (home.empty()) return {};
+    return home / homePart / "zovrek";
+}
+
+}  // namespace
+
+std::filesystem::path homeFolder() {
     std::string home = variable("HOME");
     if (home.empty()) {
         if (const passwd* entry = ::getpwuid(::getuid()); entry && entry->pw_dir)
             home = entry->pw_dir;
     }
-    if (home.empty()) return {};
-    return std::filesystem::path(home) / ".config" / "zovrek";
+    return home;
+}
+
+std::filesystem::path settingsFolder() {
+    return xdgFolder("ZOVREK_CONFIG_DIR", "XDG_CONFIG_HOME", ".config");
+}
+
+std::filesystem::path stateFolder() {
+    return xdgFolder("ZOVREK_STATE_DIR", "XDG_STATE_HOME", std::filesystem::path(".local") / "state");
 }
 
 namespace {
@@ -169,8 +189,6 @@ std::string writeSettingsFile(const std::filesystem::path& path, const std::stri
 }  // namespace
 
 void SettingsStore::report(const std::string& message) {
-    if (reported_) return;
-    reported_ = true;
     if (reporter_) reporter_->reportSettingsProblem(message);
 }
 

@@ -60,7 +60,14 @@ void applySettings(const Settings& settings, CalculatorState& state);
 /// ~/.config/zovrek. Empty when no home folder is known.
 std::filesystem::path settingsFolder();
 
-/// Told once when the settings can't be written; the program goes on with the settings
+/// Where the crash-recovery files live: $ZOVREK_STATE_DIR, else $XDG_STATE_HOME/zovrek,
+/// else ~/.local/state/zovrek. Empty when no home folder is known.
+std::filesystem::path stateFolder();
+
+/// $HOME, else the user's home folder from the password database; empty when unknown.
+std::filesystem::path homeFolder();
+
+/// Told each time the settings can't be written; the program goes on with the settings
 /// in memory.
 class SettingsProblemReporter {
 public:
@@ -91,7 +98,6 @@ private:
 
     std::filesystem::path folder_;
     SettingsProblemReporter* reporter_;
-    bool reported_ = false;
 };
 
 

@@ -1,6 +1,7 @@
 #include "atomic_file.h"
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -152,16 +153,41 @@ private:
     int error_ = 0;
 };
 
+std::filesystem::path folderOf(const std::filesystem::path& target) {
+    return target.has_parent_path() ? target.parent_path() : ".";
+}
+
+// Part of the name is enough to tell whose temporary it is; the whole of a long name plus
+// the suffix would pass the folder's name length limit.
+std::string temporaryPrefix(const std::filesystem::path& target) {
+    return "." + target.filename().string().substr(0, 64) + ".";
+}
+
+/// The process id in a temporary's name ".STEM.PID.N.tmp" after `prefix`, or 0.
+pid_t temporaryOwner(std::string_view name, std::string_view prefix) {
+    constexpr std::string_view kSuffix = ".tmp";
+    if (!name.starts_with(prefix) || !name.ends_with(kSuffix)) return 0;
+    name.remove_prefix(prefix.size());
+    name.remove_suffix(kSuffix.size());
+    const std::size_t dot = name.find('.');
+    if (dot == 0 || dot == std::string_view::npos || dot + 1 == name.size()) return 0;
+    const auto digits = [](std::string_view s) {
+        return s.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (!digits(name.substr(0, dot)) || !digits(name.substr(dot + 1)) || dot > 9) return 0;
+    return static_cast<pid_t>(std::stol(std::string(name.substr(0, dot))));
+}
+
+bool processGone(pid_t pid) { return ::kill(pid, 0) != 0 && errno == ESRCH; }
+
 /// Creates the file with mode 0666 less the umask.
 Temporary::Temporary(const std::filesystem::path& target) {
     static std::atomic<unsigned> counter{0};
-    const std::filesystem::path folder = target.has_parent_path() ? target.parent_path() : ".";
-    // Part of the name is enough to tell whose temporary it is; the whole of a long name
-    // plus the suffix would pass the folder's name length limit.
-    const std::string stem = target.filename().string().substr(0, 64);
+    const std::filesystem::path folder = folderOf(target);
+    const std::string prefix = temporaryPrefix(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::filesystem::path temp = folder / ("." + stem + "." + std::to_string(::getpid()) +
-                                               "." + std::to_string(counter++) + ".tmp");
+        std::filesystem::path temp = folder / (prefix + std::to_string(::getpid()) + "." +
+                                               std::to_string(counter++) + ".tmp");
         fd_ = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd_ >= 0) {
             path_ = std::move(temp);
@@ -201,6 +227,7 @@ FileResult writeFileAtomically(const std::filesystem::path& named,
     std::filesystem::path target;
     if (const int err = followLinks(named, target); err != 0)
         return FileResult::failure(failedWrite(named, err));
+    removeStaleTemporaries(target);
     struct stat existing {};
     const bool exists = ::stat(target.c_str(), &existing) == 0;
     if (exists) {
@@ -227,6 +254,25 @@ FileResult writeFileAtomically(const std::filesystem::path& named,
     if (err != 0) return FileResult::failure(failedWrite(named, err));
     syncFolder(target);
     return {};
+}
+
+void removeStaleTemporaries(const std::filesystem::path& named) {
+    std::filesystem::path target;
+    if (followLinks(named, target) != 0 || target.filename().empty()) return;
+    const std::string prefix = temporaryPrefix(target);
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(folderOf(target), ec), end; !ec && it != end;
+         it.increment(ec)) {
+        const pid_t owner = temporaryOwner(it->path().filename().native(), prefix);
+        // A process id in use may be a new process, not the one that wrote the file: such a
+        // temporary waits for a later save.
+        if (owner <= 0 || owner == ::getpid() || !processGone(owner)) continue;
+        struct stat info {};
+        if (::lstat(it->path().c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+            info.st_uid != ::geteuid())
+            continue;
+        ::unlink(it->path().c_str());
+    }
 }
 
 }  // namespace zovrek

@@ -29,4 +29,9 @@ struct FileResult {
 FileResult writeFileAtomically(const std::filesystem::path& target,
                                const std::function<bool(std::ostream&)>& produce);
 
+/// Removes the temporary files that saves of `target` left beside it when their process
+/// died mid-write (".NAME.PID.N.tmp", as big as the file): only regular files of this user
+/// whose process is gone. Each save does it; opening a file should too.
+void removeStaleTemporaries(const std::filesystem::path& target);
+
 }  // namespace zovrek

@@ -32,13 +32,18 @@ void CZOVREKDoc::forgetFile() {
     m_tapeText = TapeText();
 }
 
-FileResult CZOVREKDoc::OnOpenDocument(const std::filesystem::path& path) {
+FileResult CZOVREKDoc::OnOpenDocument(const std::filesystem::path& path, bool* textRead) {
     CalFileRead read = readCalFile(path);
+    if (textRead) *textRead = false;
     // A failed read keeps the text: the next initial update (a colour command) puts the
     // document's text on the tape, and an emptied one would wipe the user's tape.
     if (!read.ok()) return FileResult::failure(std::move(read.message));
-    if (read.status == CalReadResult::Status::Text) m_tapeText = TapeText(std::move(read.text));
+    if (read.status == CalReadResult::Status::Text) {
+        m_tapeText = TapeText(std::move(read.text));
+        if (textRead) *textRead = true;
+    }
     SetPathName(path);
+    removeStaleTemporaries(path);
     return {};
 }
 

@@ -36,8 +36,10 @@ public:
 
     /// Reads `path` into m_tapeText. On success the document takes the file's name; a file
     /// of zero bytes succeeds and leaves m_tapeText as it was. A file that can't be
-    /// opened or read to its end leaves m_tapeText and the name as they were.
-    FileResult OnOpenDocument(const std::filesystem::path& path);
+    /// opened or read to its end leaves m_tapeText and the name as they were. `textRead`,
+    /// when given, tells whether m_tapeText is now the file's text. Temporaries that saves
+    /// of the file left behind are removed.
+    FileResult OnOpenDocument(const std::filesystem::path& path, bool* textRead = nullptr);
 
     /// Writes m_tapeText to `path` atomically; on success the document takes that name.
     FileResult OnSaveDocument(const std::filesystem::path& path);

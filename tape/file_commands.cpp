@@ -162,14 +162,28 @@ void FileCommands::newDocument() {
 }
 
 bool FileCommands::openDocumentFile(const std::filesystem::path& path) {
-    const FileResult result = doc_.OnOpenDocument(path);
+    bool textRead = false;
+    const FileResult result = doc_.OnOpenDocument(path, &textRead);
     if (!result.ok) {
         host_.reportFileError(result.message);
         return false;
     }
     host_.addToRecentFiles(path);
     calc_.onInitialUpdate();
+    if (textRead) host_.tapeReadFrom(path);
     return true;
+}
+
+std::filesystem::path dialogStartFolder(const std::filesystem::path& documentFile,
+                                        const std::filesystem::path& lastFolder,
+                                        const std::filesystem::path& home) {
+    std::error_code ec;
+    const std::filesystem::path documentFolder =
+        documentFile.empty() ? std::filesystem::path()
+                             : std::filesystem::absolute(documentFile, ec).parent_path();
+    for (const auto& folder : {documentFolder, lastFolder, home})
+        if (!folder.empty() && std::filesystem::is_directory(folder, ec)) return folder;
+    return {};
 }
 
 }  // namespace zovrek

@@ -24,7 +24,15 @@ public:
     virtual void reportFileError(const std::string& message) = 0;
     /// A file was read or written and the document took its name (the recent-file list).
     virtual void addToRecentFiles(const std::filesystem::path&) {}
+    /// The tape now holds exactly the text just read from `path`.
+    virtual void tapeReadFrom(const std::filesystem::path&) {}
 };
+
+/// Where a file dialog starts: the folder of the document's file, else `lastFolder`, else
+/// `home`; the first of them that is a folder now. Empty when none is.
+std::filesystem::path dialogStartFolder(const std::filesystem::path& documentFile,
+                                        const std::filesystem::path& lastFolder,
+                                        const std::filesystem::path& home);
 
 /// The last line of `tape` (cut after each "\n", keeping its "\r\n"; a last piece without
 /// "\n" is no line) that holds a digit, or "" when there is none.

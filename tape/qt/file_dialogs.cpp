@@ -5,12 +5,12 @@
 #include <utility>
 
 #include "shell/qt/modal.h"
-#include "tape/document.h"
 #include "shell/qt/qt_text.h"
+#include "tape/document.h"
+#include "tape/qt/file_names.h"
 
 namespace zovrek::qt {
 namespace {
-
 
 QStringList nameFilters() {
     return {uiText(kCalFilterName), QFileDialog::tr("All Files (*)")};
@@ -18,9 +18,12 @@ QStringList nameFilters() {
 
 std::optional<std::filesystem::path> chosenFile(QFileDialog& dialog) {
     if (Modal::exec(dialog) != QDialog::Accepted) return std::nullopt;
-    const QStringList files = dialog.selectedFiles();
-    if (files.isEmpty() || files.front().isEmpty()) return std::nullopt;
-    return std::filesystem::path(files.front().toStdString());
+    // The URL carries the name's bytes even when they are no UTF-8.
+    const QList<QUrl> urls = dialog.selectedUrls();
+    if (urls.isEmpty()) return std::nullopt;
+    std::filesystem::path path = localPath(urls.front());
+    if (path.empty() || path.filename().empty()) return std::nullopt;
+    return path;
 }
 
 }  // namespace
@@ -30,13 +33,26 @@ std::filesystem::path withDefaultExtension(std::filesystem::path path) {
     return path;
 }
 
+std::filesystem::path FileDialogs::startFolder() const {
+    return dialogStartFolder(document_ ? document_->GetPathName() : std::filesystem::path(),
+                             lastFolder_, localPath(QDir::homePath()));
+}
+
+void FileDialogs::startInFolder(QFileDialog& dialog) const {
+    if (const std::filesystem::path folder = startFolder(); !folder.empty())
+        dialog.setDirectoryUrl(fileUrl(folder));
+}
+
 std::optional<std::filesystem::path> FileDialogs::askOpenPath() {
     if (nextOpen_) return std::exchange(nextOpen_, std::nullopt);
     QFileDialog dialog(parent_, QFileDialog::tr("Open"));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setNameFilters(nameFilters());
-    return chosenFile(dialog);
+    startInFolder(dialog);
+    auto path = chosenFile(dialog);
+    if (path) lastFolder_ = path->parent_path();
+    return path;
 }
 
 std::optional<std::filesystem::path> FileDialogs::askSavePath(const std::string& proposedName) {
@@ -45,18 +61,35 @@ std::optional<std::filesystem::path> FileDialogs::askSavePath(const std::string&
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters(nameFilters());
     dialog.setDefaultSuffix(uiText(kCalExtension).mid(1));
-    dialog.selectFile(uiText(proposedName));
+    startInFolder(dialog);
+    // Only the name: the folder is the start folder, which is the file's own when it has one.
+    const std::filesystem::path proposed(proposedName);
+    const QString shownName = displayName(proposed.filename().native());
+    dialog.selectFile(shownName);
     auto path = chosenFile(dialog);
-    if (path) path = withDefaultExtension(std::move(*path));
+    if (!path) return path;
+    path = withDefaultExtension(std::move(*path));
+    // The file's own name taken unchanged is the file itself, even when its bytes are no
+    // UTF-8 and the dialog showed them otherwise.
+    if (proposed.has_parent_path() && *path == proposed.parent_path() / localPath(shownName))
+        path = proposed;
+    lastFolder_ = path->parent_path();
     return path;
 }
 
 void FileDialogs::reportFileError(const std::string& message) {
-    Modal::message(parent_, QMessageBox::Warning, QStringLiteral("ZOVREK"), uiText(message));
+    Modal::message(parent_, QMessageBox::Warning, QStringLiteral("ZOVREK"), displayName(message));
 }
 
 void FileDialogs::addToRecentFiles(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::filesystem::path full = std::filesystem::absolute(path, ec);
+    lastFolder_ = (ec ? path : full).parent_path();
     if (onRecentFile) onRecentFile(path);
+}
+
+void FileDialogs::tapeReadFrom(const std::filesystem::path& path) {
+    if (onTapeRead) onTapeRead(path);
 }
 
 }  // namespace zovrek::qt

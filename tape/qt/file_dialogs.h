@@ -7,30 +7,46 @@
 
 #include "tape/file_commands.h"
 
+class QFileDialog;
 class QWidget;
 
 namespace zovrek::qt {
 
 class FileDialogs : public FileCommandHost {
 public:
-    explicit FileDialogs(QWidget* parent) : parent_(parent) {}
+    /// The dialogs start in the folder of `document`'s file when it has one.
+    explicit FileDialogs(QWidget* parent, const CZOVREKDoc* document = nullptr)
+        : parent_(parent), document_(document) {}
 
     std::optional<std::filesystem::path> askOpenPath() override;
     std::optional<std::filesystem::path> askSavePath(const std::string& proposedName) override;
     void reportFileError(const std::string& message) override;
     void addToRecentFiles(const std::filesystem::path& path) override;
+    void tapeReadFrom(const std::filesystem::path& path) override;
 
     /// The next Open takes `path` instead of asking (a file dropped on the window).
     void chooseNextOpen(std::filesystem::path path) { nextOpen_ = std::move(path); }
-    /// Drops a path no Open took (the command stopped at "Save Tape?").
+    /// Drops a path chosen for the next Open that did not take it (it was cancelled).
     void forgetNextOpen() { nextOpen_.reset(); }
+
+    /// The folder used last, where a dialog starts when the document has no file (the
+    /// application sets it from the recent-file list at start-up).
+    void setLastFolder(std::filesystem::path folder) { lastFolder_ = std::move(folder); }
+    /// The folder the next dialog starts in.
+    std::filesystem::path startFolder() const;
 
     /// Told of every file read or written, for the recent-file list.
     std::function<void(const std::filesystem::path&)> onRecentFile;
+    /// Told when the tape is exactly the text just read from a file.
+    std::function<void(const std::filesystem::path&)> onTapeRead;
 
 private:
+    void startInFolder(QFileDialog& dialog) const;
+
     QWidget* parent_;
+    const CZOVREKDoc* document_;
     std::optional<std::filesystem::path> nextOpen_;
+    std::filesystem::path lastFolder_;
 };
 
 /// `path` with the default extension ".cal" added when its name has no extension.

@@ -18,18 +18,24 @@
 
 namespace zovrek::testing {
 
-/// Empties the test's settings folder, so each start is a first start. A test program run
-/// by hand, without CTest's folder, gets one of its own under the temporary folder: never
-/// the user's settings, and never the current folder (an empty QDir is ".").
-inline void forgetSettings() {
-    QString path = qEnvironmentVariable("ZOVREK_CONFIG_DIR");
+/// Empties the folder named by `variable`. A test program run by hand, without CTest's
+/// folder, gets one of its own under the temporary folder: never the user's, and never the
+/// current folder (an empty QDir is ".").
+inline void emptyTestFolder(const char* variable, const QString& own) {
+    QString path = qEnvironmentVariable(variable);
     if (path.isEmpty()) {
-        path = QDir::temp().filePath(QStringLiteral("zovrek-test-config-%1")
-                                         .arg(QCoreApplication::applicationPid()));
-        qputenv("ZOVREK_CONFIG_DIR", QFile::encodeName(path));
+        path = QDir::temp().filePath(own.arg(QCoreApplication::applicationPid()));
+        qputenv(variable, QFile::encodeName(path));
     }
     QDir folder(path);
     if (folder.isAbsolute() && folder.exists()) folder.removeRecursively();
+}
+
+/// Empties the test's settings and state folders, so each start is a first start (and
+/// finds no tape left behind to offer).
+inline void forgetSettings() {
+    emptyTestFolder("ZOVREK_CONFIG_DIR", QStringLiteral("zovrek-test-config-%1"));
+    emptyTestFolder("ZOVREK_STATE_DIR", QStringLiteral("zovrek-test-state-%1"));
 }
 
 struct AppRig {

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <ostream>
 #include <stdexcept>
@@ -220,6 +222,37 @@ TEST(AtomicFileTest, RenameOntoAFolderFailsAndCleansUp) {
     EXPECT_EQ(dir.listing(), "a.cal;");
 }
 
+// A save killed mid-write leaves its temporary beside the file. The next save or open of
+// that file removes it once its process is gone, and nothing else.
+TEST(AtomicFileTest, NextSaveOrOpenRemovesTemporariesOfDeadSaves) {
+    const pid_t dead = ::fork();
+    if (dead == 0) ::_exit(0);
+    ASSERT_GT(dead, 0);
+    ::waitpid(dead, nullptr, 0);
+    const std::string gone = std::to_string(dead), own = std::to_string(::getpid());
+    for (const bool byOpen : {false, true}) {
+        test::TempDir dir;
+        ASSERT_TRUE(writeCalFile(dir / "t.cal", "old").ok);
+        const std::string litter = ".t.cal." + gone + ".0.tmp";
+        const std::vector<std::string> kept = {
+            ".t.cal." + own + ".7.tmp",  // this process's own
+            ".t.cal.1.0.tmp",            // a process that runs
+            ".u.cal." + gone + ".0.tmp", // another file's
+            ".t.cal." + gone + ".tmp",   // not a temporary's name
+        };
+        test::writeBytes(dir / litter, std::string(100000, 'x'));
+        for (const auto& name : kept) test::writeBytes(dir / name, "x");
+        std::filesystem::create_directory(dir / (".t.cal." + gone + ".1.tmp"));
+        if (byOpen)
+            EXPECT_TRUE(CZOVREKDoc().OnOpenDocument(dir / "t.cal").ok);
+        else
+            EXPECT_TRUE(writeCalFile(dir / "t.cal", "new").ok);
+        EXPECT_FALSE(std::filesystem::exists(dir / litter)) << byOpen;
+        for (const auto& name : kept) EXPECT_TRUE(std::filesystem::exists(dir / name)) << name;
+        EXPECT_TRUE(std::filesystem::is_directory(dir / (".t.cal." + gone + ".1.tmp")));
+    }
+}
+
 TEST(CalFileReadTest, MissingFileHasNotBegun) {
     test::TempDir dir;
     const CalFileRead r = readCalFile(dir / "none.cal");
@@ -290,6 +323,7 @@ struct OpenRow {
     bool ok;
     std::string textAfter;  // the document held "before"
     bool named;
+    bool textRead;          // the text is now the file's
 };
 
 class DocumentOpenTest : public testing::TestWithParam<OpenRow> {};
@@ -300,8 +334,10 @@ TEST_P(DocumentOpenTest, TextAndNameAfterOpen) {
     if (row.create) test::writeBytes(dir / "in.cal", row.file);
     CZOVREKDoc doc;
     doc.m_tapeText = TapeText("before");
-    const FileResult r = doc.OnOpenDocument(dir / "in.cal");
+    bool textRead = !row.textRead;
+    const FileResult r = doc.OnOpenDocument(dir / "in.cal", &textRead);
     EXPECT_EQ(r.ok, row.ok) << r.message;
+    EXPECT_EQ(textRead, row.textRead);
     EXPECT_EQ(r.message.empty(), row.ok);
     EXPECT_EQ(doc.m_tapeText.str(), row.textAfter);
     EXPECT_EQ(doc.GetPathName().empty(), !row.named);
@@ -310,12 +346,12 @@ TEST_P(DocumentOpenTest, TextAndNameAfterOpen) {
 
 INSTANTIATE_TEST_SUITE_P(
     Files, DocumentOpenTest,
-    testing::Values(OpenRow{"WholeFile", true, encodeCal(" 7.\r\n"), true, " 7.\r\n", true},
-                    OpenRow{"EmptyText", true, std::string(1, '\0'), true, "", true},
-                    OpenRow{"ZeroBytesKeepsText", true, "", true, "before", true},
-                    OpenRow{"DamagedKeepsText", true, "\xFF\x10", false, "before", false},
-                    OpenRow{"TruncatedKeepsText", true, "\x10" "abc", false, "before", false},
-                    OpenRow{"MissingKeepsText", false, "", false, "before", false}),
+    testing::Values(OpenRow{"WholeFile", true, encodeCal(" 7.\r\n"), true, " 7.\r\n", true, true},
+                    OpenRow{"EmptyText", true, std::string(1, '\0'), true, "", true, true},
+                    OpenRow{"ZeroBytesKeepsText", true, "", true, "before", true, false},
+                    OpenRow{"DamagedKeepsText", true, "\xFF\x10", false, "before", false, false},
+                    OpenRow{"TruncatedKeepsText", true, "\x10" "abc", false, "before", false, false},
+                    OpenRow{"MissingKeepsText", false, "", false, "before", false, false}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(DocumentTest, ProposedNameFromTheTitle) {

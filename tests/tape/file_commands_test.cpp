@@ -55,6 +55,33 @@ TEST(LastNumberLineLongTest, LongRunWithoutDigits) {
     EXPECT_EQ(lastNumberLine(tape), " 42.\r\n");
 }
 
+// ---- Where the file dialogs start.
+
+TEST(DialogStartFolderTest, DocumentFolderThenLastUsedThenHome) {
+    test::TempDir dir;
+    std::filesystem::create_directories(dir / "tapes");
+    std::filesystem::create_directories(dir / "last");
+    std::filesystem::create_directories(dir / "home");
+    struct Row {
+        const char* document;
+        const char* last;
+        const char* home;
+        const char* start;
+    };
+    for (const Row& row : {Row{"tapes/a.cal", "last", "home", "tapes"},
+                           Row{"gone/a.cal", "last", "home", "last"},
+                           Row{"", "last", "home", "last"},
+                           Row{"", "gone", "home", "home"},
+                           Row{"", "", "home", "home"},
+                           Row{"", "", "gone", ""}}) {
+        const auto in = [&](const char* name) {
+            return *name ? dir / name : std::filesystem::path();
+        };
+        EXPECT_EQ(dialogStartFolder(in(row.document), in(row.last), in(row.home)), in(row.start))
+            << row.document << " " << row.last << " " << row.home;
+    }
+}
+
 // ---- New.
 
 enum class SaveDialog { NotAsked, Dismissed, GoodPath, BadPath };
