@@ -2,7 +2,9 @@
 // The whole program in a test: the application object started as from the command line,
 // with every modal window answered by a script and a settings folder of its own.
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -16,10 +18,18 @@
 
 namespace zovrek::testing {
 
-/// Empties the test's settings folder, so each start is a first start.
+/// Empties the test's settings folder, so each start is a first start. A test program run
+/// by hand, without CTest's folder, gets one of its own under the temporary folder: never
+/// the user's settings, and never the current folder (an empty QDir is ".").
 inline void forgetSettings() {
-    QDir folder(qEnvironmentVariable("ZOVREK_CONFIG_DIR"));
-    if (!folder.path().isEmpty() && folder.exists()) folder.removeRecursively();
+    QString path = qEnvironmentVariable("ZOVREK_CONFIG_DIR");
+    if (path.isEmpty()) {
+        path = QDir::temp().filePath(QStringLiteral("zovrek-test-config-%1")
+                                         .arg(QCoreApplication::applicationPid()));
+        qputenv("ZOVREK_CONFIG_DIR", QFile::encodeName(path));
+    }
+    QDir folder(path);
+    if (folder.isAbsolute() && folder.exists()) folder.removeRecursively();
 }
 
 struct AppRig {
