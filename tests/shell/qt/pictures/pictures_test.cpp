@@ -2,6 +2,7 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTest>
+#include <cmath>
 
 #include "pictures/keypad_picture_table.h"
 #include "shell/qt/pictures/keypad_pictures.h"
@@ -52,6 +53,19 @@ QImage contactSheet() {
     }
     painter.end();
     return sheet.copy(0, 0, width, y + rowHeight + 8);
+}
+
+// The contrast ratio of two colours, by their relative luminance.
+double contrast(const QColor& a, const QColor& b) {
+    auto luminance = [](const QColor& c) {
+        auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
+               0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 }  // namespace
@@ -137,6 +151,24 @@ class PicturesTest : public QObject {
         }
         QVERIFY(qt::toolbarPicture(9, 1).isNull());
         QVERIFY(qt::toolbarPicture(-1, 1).isNull());
+    }
+
+    void toolbarPicturesShowOnLightAndDarkToolbars() {
+        // Each picture, on a light and a dark toolbar, has a good part of it standing out.
+        for (const QColor toolbar : {QColor(0xef, 0xef, 0xef), QColor(0x32, 0x32, 0x32)}) {
+            for (int i = 0; i < 9; ++i) {
+                QImage shown(18, 21, QImage::Format_RGB32);
+                shown.fill(toolbar);
+                QPainter(&shown).drawPixmap(0, 0, qt::toolbarPicture(i, 1));
+                int standingOut = 0;
+                for (int y = 0; y < shown.height(); ++y)
+                    for (int x = 0; x < shown.width(); ++x)
+                        if (contrast(QColor(shown.pixel(x, y)), toolbar) >= 3) ++standingOut;
+                QVERIFY2(standingOut >= 30, qPrintable(QStringLiteral("picture %1 on %2: %3")
+                                                          .arg(i).arg(toolbar.name())
+                                                          .arg(standingOut)));
+            }
+        }
     }
 
     void iconHasEverySize() {
