@@ -134,7 +134,7 @@ QRectF keyFocusRect(const pictures::KeyPicture& picture, bool down) {
     const QSize up(picture.upWidth, picture.upHeight);
     const QSize downSize(picture.downWidth, picture.downHeight);
     const QSize body = down ? downSize.boundedTo(up) : up;
-    return faceOf(body, down).adjusted(1, 1, -1, -1);
+    return faceOf(body, down);
 }
 
 }  // namespace zovrek::qt::paint

@@ -19,7 +19,7 @@ void paintKey(QPainter& painter, const pictures::KeyPicture& picture, bool down,
 /// The size in pixels of the font of the key's label. The keys of the dialogs share one.
 int keyLabelPixels(const pictures::KeyPicture& picture, const QPaintDevice* device);
 
-/// Where a focused key shows its focus: just inside the edge of its face, clear of the label.
+/// Where a focused key shows its focus: along the edge of its face, clear of the label.
 QRectF keyFocusRect(const pictures::KeyPicture& picture, bool down);
 
 }  // namespace zovrek::qt::paint

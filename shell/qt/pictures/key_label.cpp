@@ -15,7 +15,7 @@ namespace zovrek::qt::paint {
 namespace {
 
 constexpr qreal kCapPerPixel = 0.72;  // cap height of the usual sans fonts per pixel size
-constexpr qreal kMarginX = 2.5;       // free space beside the text
+constexpr qreal kMarginX = 3;         // free space beside the text, clear of the focus mark
 constexpr qreal kLineStep = 1.45;     // baseline to baseline, in cap heights
 constexpr qreal kRaisedScale = 0.62;  // size of a raised 2 or y
 constexpr qreal kRaisedLift = 0.5;    // its baseline above the line's, in cap heights
