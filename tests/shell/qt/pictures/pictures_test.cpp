@@ -2,9 +2,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTest>
-#include <cmath>
 
 #include "pictures/keypad_picture_table.h"
+#include "shell/colours.h"
 #include "shell/qt/pictures/keypad_pictures.h"
 
 using namespace zovrek;
@@ -55,17 +55,11 @@ QImage contactSheet() {
     return sheet.copy(0, 0, width, y + rowHeight + 8);
 }
 
-// The contrast ratio of two colours, by their relative luminance.
 double contrast(const QColor& a, const QColor& b) {
-    auto luminance = [](const QColor& c) {
-        auto linear = [](double v) {
-            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) +
-               0.0722 * linear(c.blueF());
+    auto rgb = [](const QColor& c) {
+        return shell::Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
     };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return shell::contrastRatio(rgb(a), rgb(b));
 }
 
 }  // namespace
