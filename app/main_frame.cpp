@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMimeData>
@@ -47,6 +48,37 @@ bool checkable(int id) {
     default: return false;
     }
 }
+
+// Keeps the window as wide as its menu bar needs, whatever the theme and font, so that no
+// menu falls off its edge: the toolbar, which spans the window, asks for that width, and
+// the form stays centred under it.
+class MenuBarWidth : public QObject {
+public:
+    MenuBarWidth(QMenuBar* menuBar, QToolBar* toolBar)
+        : QObject(menuBar), menuBar_(menuBar), toolBar_(toolBar) {
+        menuBar->installEventFilter(this);
+        fit();
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::FontChange:
+        case QEvent::StyleChange:
+        case QEvent::ActionAdded:
+        case QEvent::ActionChanged:
+        case QEvent::ActionRemoved: fit(); break;
+        default: break;
+        }
+        return false;
+    }
+
+private:
+    void fit() { toolBar_->setMinimumWidth(menuBar_->sizeHint().width()); }
+
+    QMenuBar* menuBar_;
+    QToolBar* toolBar_;
+};
 
 }  // namespace
 
@@ -133,6 +165,9 @@ void CMainFrame::createToolBar() {
     // The menu shows text only; the pictures are for the toolbar.
     for (auto& [id, action] : m_actions) action->setIconVisibleInMenu(false);
     addToolBar(Qt::TopToolBarArea, m_toolBar);
+    // The toolbar is always there: no right-click menu that could hide it.
+    setContextMenuPolicy(Qt::NoContextMenu);
+    new MenuBarWidth(menuBar(), m_toolBar);
 }
 
 void CMainFrame::installKeyboard() {

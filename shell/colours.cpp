@@ -2,6 +2,9 @@
 
 #include "engine/calculator.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace zovrek::shell {
 
 const BackgroundColour* backgroundColourFor(int command) {
@@ -36,6 +39,56 @@ Rgb textBackground(const CalculatorState& state) {
     return {static_cast<std::uint8_t>(state.m_bkRed & 0xFF),
             static_cast<std::uint8_t>(state.m_bkGreen & 0xFF),
             static_cast<std::uint8_t>(state.m_bkBlue & 0xFF)};
+}
+
+namespace {
+
+double linear(std::uint8_t component) {
+    const double c = component / 255.0;
+    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+Rgb grey(int level) {
+    const auto l = static_cast<std::uint8_t>(level);
+    return {l, l, l};
+}
+
+}  // namespace
+
+double relativeLuminance(Rgb colour) {
+    return 0.2126 * linear(colour.red) + 0.7152 * linear(colour.green) +
+           0.0722 * linear(colour.blue);
+}
+
+double contrastRatio(Rgb a, Rgb b) {
+    const double la = relativeLuminance(a);
+    const double lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+Rgb readableText(Rgb background, Rgb usual) {
+    if (contrastRatio(usual, background) >= kReadableContrast) return usual;
+    const Rgb black{0, 0, 0};
+    const Rgb white{255, 255, 255};
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
+Rgb readableGrey(Rgb under, Rgb around, Rgb usual) {
+    // The desktop's grey as a level; the search walks outwards from it, one level a step.
+    const int start = (usual.red * 2126 + usual.green * 7152 + usual.blue * 722) / 10000;
+    auto readsOn = [](int level, Rgb background) {
+        return contrastRatio(grey(level), background) >= kReadableContrast;
+    };
+    for (const bool both : {true, false}) {
+        for (int step = 0; step <= 255; ++step) {
+            for (const int level : {start - step, start + step}) {
+                if (level < 0 || level > 255) continue;
+                if (readsOn(level, under) && (!both || readsOn(level, around))) return grey(level);
+            }
+        }
+    }
+    // Black or white reads on any colour; not reached.
+    return readableText(under, usual);
 }
 
 }  // namespace zovrek::shell

@@ -52,4 +52,23 @@ struct Rgb {
 /// The text background of every control: each component taken as its low 8 bits.
 Rgb textBackground(const CalculatorState& state);
 
+/// The contrast text needs to be read: 4.5:1 by the usual accessibility rule.
+inline constexpr double kReadableContrast = 4.5;
+
+/// The relative luminance of an sRGB colour, from 0 (black) to 1 (white).
+double relativeLuminance(Rgb colour);
+/// The contrast ratio of two colours, from 1 (the same) to 21 (black on white).
+double contrastRatio(Rgb a, Rgb b);
+
+/// The colour to draw text in over `background`: `usual` (the desktop's text colour) where
+/// it reads there, as a dark desktop's light text does not on the light choices; otherwise
+/// black or white, whichever reads better.
+Rgb readableText(Rgb background, Rgb usual);
+
+/// The grey of disabled (grey) text drawn over `under`, the colour behind its characters,
+/// on a window of colour `around`: the grey nearest to `usual` (the desktop's disabled
+/// text) that reads on both. Where no grey reads on both (light colours on a dark window),
+/// the nearest one that reads on `under`.
+Rgb readableGrey(Rgb under, Rgb around, Rgb usual);
+
 }  // namespace zovrek::shell

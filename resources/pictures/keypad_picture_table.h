@@ -82,4 +82,11 @@ inline constexpr KeyPicture kPictures[] = {
     {"UPDATE", 122, 20, 119, 20, "Update", "Update", KeyFace::Command},
 };
 
+/// The keys of the dialogs. Their labels share one size, the largest at which each fits its
+/// key, so that no caption of a dialog stands out from the others.
+inline constexpr std::string_view kDialogKeys[] = {
+    "OK",   "CANCEL", "NO",   "CALCULATE", "RESET",        "XTOYPOWER", "CLEARX", "SINX",
+    "COSX", "TANX",   "LOGX", "LNX",       "TOCALCULATOR", "UPDATE",    "REEDIT",
+};
+
 }  // namespace zovrek::pictures

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QTimer>
 
 #include "shell/qt/pictures/keypad_pictures.h"
@@ -54,6 +55,14 @@ QSize CBitmapButton::sizeHint() const {
     return loaded_ ? up_.deviceIndependentSize().toSize() : QPushButton::sizeHint();
 }
 
+bool CBitmapButton::showsFocus() const {
+    // As the style shows focus: on the focused button once the keyboard has moved the focus.
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    return (option.state & QStyle::State_HasFocus) &&
+           (option.state & QStyle::State_KeyboardFocusChange);
+}
+
 void CBitmapButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     if (!loaded_) {
@@ -62,6 +71,12 @@ void CBitmapButton::paintEvent(QPaintEvent*) {
         initStyleOption(&option);
         option.text.clear();
         style()->drawControl(QStyle::CE_PushButtonBevel, &option, &painter, this);
+        if (showsFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            focus.rect = rect().adjusted(3, 3, -3, -3);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
         return;
     }
     // On a screen of another pixel ratio the pictures are drawn again, to stay sharp.
@@ -73,6 +88,7 @@ void CBitmapButton::paintEvent(QPaintEvent*) {
     const QPixmap& picture = (isDown() && !down_.isNull()) ? down_ : up_;
     // Copied from the top-left without stretching: a picture larger than the button is cut.
     painter.drawPixmap(QPoint(0, 0), picture);
+    if (showsFocus()) paintKeypadFocus(painter, caption_, &picture == &down_);
 }
 
 }  // namespace zovrek::qt

@@ -31,6 +31,8 @@ protected:
 
 private:
     void loadPictures();
+    /// Whether the button shows the mark of keyboard focus.
+    bool showsFocus() const;
 
     QString caption_;
     bool loaded_ = false;

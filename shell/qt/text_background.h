@@ -1,6 +1,7 @@
 #pragma once
 // The control colour rule: only the background behind a control's text takes the chosen
-// colour; the rest of the control keeps the platform's colours.
+// colour; the rest of the control keeps the platform's colours. Text stays readable on
+// the colour, grey text stays grey.
 
 #include <QColor>
 #include <QLabel>
@@ -14,31 +15,40 @@ class TextBackgroundEdit : public QLineEdit {
 public:
     using QLineEdit::QLineEdit;
     void setTextBackground(const QColor& colour);
+    /// Where the colour goes: behind the characters as the edit lays them out.
+    QRect textBox() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void applyColours();
+
     QColor background_;
 };
 
-/// A static text that paints the chosen colour behind its text.
+/// A static text that paints the chosen colour behind its text. A disabled one is grey
+/// text, in a grey that reads on the colour and, where one grey can, on the window too.
 class TextBackgroundLabel : public QLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    TextBackgroundLabel(const QString& text, QWidget* parent);
     void setTextBackground(const QColor& colour);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    void applyColours();
+
     QColor background_;
 };
 
 /// The colour to draw text in over `background`: `usual` (the palette's text colour), unless
-/// that is too close to the background to read, as a dark desktop's light text is on the
-/// light choices; then black or white, whichever reads better.
+/// it does not read there, as a dark desktop's light text does not on the light choices;
+/// then black or white, whichever reads better.
 QColor readableTextColour(const QColor& background, const QColor& usual);
 
 /// Sets the colour on every control of `parent` that shows text in it.

@@ -70,6 +70,38 @@ TEST(BackgroundColours, TextBackgroundTakesTheLowEightBits) {
     EXPECT_EQ(textBackground(state), (Rgb{10, 255, 255}));
 }
 
+TEST(Contrast, RatiosOfKnownPairs) {
+    EXPECT_NEAR(contrastRatio({0, 0, 0}, {255, 255, 255}), 21.0, 0.01);
+    EXPECT_NEAR(contrastRatio({255, 255, 255}, {0, 255, 0}), 1.37, 0.01);  // white on Green
+    EXPECT_NEAR(contrastRatio({255, 255, 255}, {118, 118, 118}), 4.54, 0.01);
+}
+
+TEST(Contrast, GreyTextReadsOnEveryColourOfLightAndDarkDesktops) {
+    // Window colour and disabled text of Fusion's light and Adwaita's dark palette.
+    const struct {
+        Rgb window, grey;
+        bool light;
+    } desktops[] = {{{239, 239, 239}, {190, 190, 190}, true}, {{50, 50, 50}, {130, 130, 130}, false}};
+    for (const auto& desktop : desktops) {
+        for (const auto& colour : kBackgroundColours) {
+            const Rgb under{std::uint8_t(colour.red), std::uint8_t(colour.green),
+                            std::uint8_t(colour.blue)};
+            const Rgb grey = readableGrey(under, desktop.window, desktop.grey);
+            SCOPED_TRACE(std::string(colour.menuText) + (desktop.light ? " light" : " dark"));
+            EXPECT_TRUE(grey.red == grey.green && grey.green == grey.blue);
+            EXPECT_GE(contrastRatio(grey, under), kReadableContrast);
+            EXPECT_GE(contrastRatio(grey, Rgb{0, 0, 0}), 2.0);  // still apart from black text
+            // One grey reads on the colour and the light window alike; on a dark window no
+            // grey can, and the colour behind the characters wins.
+            EXPECT_TRUE(!desktop.light || contrastRatio(grey, desktop.window) >= kReadableContrast);
+        }
+        const Rgb onWindow = readableGrey(desktop.window, desktop.window, desktop.grey);
+        EXPECT_GE(contrastRatio(onWindow, desktop.window), kReadableContrast);
+    }
+    // A grey that reads already is kept.
+    EXPECT_EQ(readableGrey({255, 255, 255}, {255, 255, 255}, {80, 80, 80}), (Rgb{80, 80, 80}));
+}
+
 TEST_F(ColourRig, FirstStartChecksBlue) {
     EXPECT_EQ(calc.m_settingsDefaulted, 1);
     EXPECT_EQ(file("bkcolor.dat"), "200225255");

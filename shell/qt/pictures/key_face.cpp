@@ -3,6 +3,9 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
+#include <climits>
+#include <iterator>
 
 #include "pictures/key_face_colours.h"
 #include "shell/qt/pictures/key_label.h"
@@ -64,7 +67,42 @@ QPixmap drawBody(pictures::KeyFace family, QSize body, bool down, qreal dpr) {
     return pixmap;
 }
 
+// The room for the label: the face of the smaller of the two pictures, so that it keeps
+// its size when the key is pressed.
+QSizeF labelRoom(const pictures::KeyPicture& picture) {
+    const QSize up(picture.upWidth, picture.upHeight);
+    const QSize down(picture.downWidth, picture.downHeight);
+    return QSizeF(up.boundedTo(down)) - QSizeF(kEdges, kEdges);
+}
+
+bool isDialogKey(const pictures::KeyPicture& picture) {
+    return std::find(std::begin(pictures::kDialogKeys), std::end(pictures::kDialogKeys),
+                     picture.name) != std::end(pictures::kDialogKeys);
+}
+
+QString labelOf(const pictures::KeyPicture& picture) {
+    return QString::fromUtf8(picture.label.data(), qsizetype(picture.label.size()));
+}
+
+// The one size of the dialog keys' labels: the smallest of the sizes at which each fits.
+int dialogLabelPixels(const QPaintDevice* device) {
+    static int pixels = 0;
+    if (pixels == 0) {
+        pixels = INT_MAX;
+        for (const auto& picture : pictures::kPictures)
+            if (isDialogKey(picture))
+                pixels = std::min(pixels,
+                                  fittedLabelPixels(labelOf(picture), labelRoom(picture), device));
+    }
+    return pixels;
+}
+
 }  // namespace
+
+int keyLabelPixels(const pictures::KeyPicture& picture, const QPaintDevice* device) {
+    return isDialogKey(picture) ? dialogLabelPixels(device)
+                                : fittedLabelPixels(labelOf(picture), labelRoom(picture), device);
+}
 
 void paintKey(QPainter& painter, const pictures::KeyPicture& picture, bool down, qreal dpr) {
     const QSize up(picture.upWidth, picture.upHeight);
@@ -83,12 +121,20 @@ void paintKey(QPainter& painter, const pictures::KeyPicture& picture, bool down,
 
     // The label keeps its size when the key is pressed, even where the down picture is
     // smaller; pressed it moves with the face.
-    QRectF box(QPointF(0, 0), QSizeF(up.boundedTo(downSize)) - QSizeF(kEdges, kEdges));
+    QRectF box(QPointF(0, 0), labelRoom(picture));
     const QRectF upFace = faceOf(up, false);
     box.moveCenter(down && body == up ? upFace.center() + QPointF(1, 1)
                                       : faceOf(body, down).center());
-    paintKeyLabel(painter, box, QString::fromUtf8(picture.label.data(), qsizetype(picture.label.size())),
-                  QColor::fromRgb(pictures::faceColours(picture.face).label), dpr);
+    paintKeyLabel(painter, box, labelOf(picture),
+                  QColor::fromRgb(pictures::faceColours(picture.face).label), dpr,
+                  isDialogKey(picture) ? dialogLabelPixels(painter.device()) : 0);
+}
+
+QRectF keyFocusRect(const pictures::KeyPicture& picture, bool down) {
+    const QSize up(picture.upWidth, picture.upHeight);
+    const QSize downSize(picture.downWidth, picture.downHeight);
+    const QSize body = down ? downSize.boundedTo(up) : up;
+    return faceOf(body, down);
 }
 
 }  // namespace zovrek::qt::paint

@@ -15,7 +15,7 @@ namespace zovrek::qt::paint {
 namespace {
 
 constexpr qreal kCapPerPixel = 0.72;  // cap height of the usual sans fonts per pixel size
-constexpr qreal kMarginX = 2.5;       // free space beside the text
+constexpr qreal kMarginX = 3;         // free space beside the text, clear of the focus mark
 constexpr qreal kLineStep = 1.45;     // baseline to baseline, in cap heights
 constexpr qreal kRaisedScale = 0.62;  // size of a raised 2 or y
 constexpr qreal kRaisedLift = 0.5;    // its baseline above the line's, in cap heights
@@ -162,15 +162,30 @@ Choice choice(QStringView label, QSizeF face, const QPaintDevice* device) {
     return c;
 }
 
+// The widest cut of the font in which `label` fits `face` at `pixels`, else the narrowest.
+Choice choiceAt(QStringView label, QSizeF face, int pixels, const QPaintDevice* device) {
+    const QList<Line> lines = parse(label);
+    const qreal perPixel =
+        Fonts(lines, kMeasuringPixels, 100, device).widest(lines) / kMeasuringPixels;
+    for (const int cut : kCuts)
+        if (perPixel * cut / 100 * pixels <= face.width() - 2 * kMarginX) return {pixels, cut, false};
+    return {pixels, kCuts.back(), false};
+}
+
 }  // namespace
 
+int fittedLabelPixels(QStringView label, QSizeF face, const QPaintDevice* device) {
+    return choice(label, face, device).pixels;
+}
+
 void paintKeyLabel(QPainter& painter, const QRectF& face, QStringView label, const QColor& colour,
-                   qreal dpr) {
+                   qreal dpr, int pixels) {
     if (isKeySymbol(label)) {
         paintKeySymbol(painter, face, label, colour, dpr);
         return;
     }
-    const Choice c = choice(label, face.size(), painter.device());
+    const Choice c = pixels > 0 ? choiceAt(label, face.size(), pixels, painter.device())
+                                : choice(label, face.size(), painter.device());
     const QList<Line> lines = c.wrapped ? wrapAtMiddleSpace(label) : parse(label);
     const Fonts fonts(lines, c.pixels, c.stretch, painter.device());
     // Past the narrowest cut, drawn narrower still rather than cut off.

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "pictures/key_face_colours.h"
 #include "pictures/keypad_picture_table.h"
 #include "shell/qt/pictures/key_face.h"
 #include "shell/qt/pictures/picture_cache.h"
@@ -39,6 +40,29 @@ QPixmap keypadPicture(QStringView name, qreal dpr) {
     const bool down = state == u'D';
     return paint::cachedPicture(name.toString().toUpper() + u'@' + QString::number(dpr),
                                 [&] { return drawKeyPicture(*picture, down, dpr); });
+}
+
+void paintKeypadFocus(QPainter& painter, QStringView caption, bool down) {
+    const auto* picture = findPicture(caption);
+    if (!picture) return;
+    // One device-independent pixel on, one off, on the pixel grid at any ratio.
+    QPen pen(QColor::fromRgb(pictures::faceColours(picture->face).label), 1, Qt::CustomDashLine,
+             Qt::FlatCap, Qt::MiterJoin);
+    pen.setDashPattern({1, 1});
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    const QRectF r = paint::keyFocusRect(*picture, down);
+    painter.drawRect(r.adjusted(0.5, 0.5, -0.5, -0.5));
+    painter.restore();
+}
+
+int keypadLabelPixels(QStringView caption) {
+    const auto* picture = findPicture(caption);
+    if (!picture) return 0;
+    QPixmap device(1, 1);
+    return paint::keyLabelPixels(*picture, &device);
 }
 
 QString keypadAccessibleName(QStringView caption) {

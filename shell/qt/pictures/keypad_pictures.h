@@ -3,6 +3,7 @@
 // table of names, sizes and labels, at the device pixel ratio they are shown at.
 
 #include <QIcon>
+#include <QPainter>
 #include <QPixmap>
 #include <QSize>
 #include <QString>
@@ -14,6 +15,15 @@ namespace zovrek::qt {
 /// "clearxd"), drawn for device pixel ratio `dpr`; its device-independent size is the
 /// table's. A null pixmap when there is no such picture.
 QPixmap keypadPicture(QStringView name, qreal dpr);
+
+/// Draws the mark of keyboard focus on the key with caption `caption` (in any case), pressed
+/// or not: a dotted frame just inside its face, in the colour of its label, so it shows on
+/// every key and leaves the label as it is. Does nothing for an unknown caption.
+void paintKeypadFocus(QPainter& painter, QStringView caption, bool down);
+
+/// The size in pixels of the font of the label of the key with caption `caption`, 0 for an
+/// unknown caption. The keys of the dialogs share one size.
+int keypadLabelPixels(QStringView caption);
 
 /// What a screen reader calls the button with caption `caption` (in any case: "SEVEN" is
 /// "Seven", "Memory1" is "Memory select"); empty when the table does not know the caption.

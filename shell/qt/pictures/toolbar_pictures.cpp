@@ -5,6 +5,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
+#include <QLinearGradient>
+#include <algorithm>
 #include <array>
 
 #include "shell/qt/pictures/drawn_icon_engine.h"
@@ -128,19 +130,33 @@ void paintPrint(QPainter& p) {
 }
 
 void paintScientific(QPainter& p) {
+    // A key with "f(x)" on it: the light key reads on a light toolbar and on a dark one.
+    const QRectF key(0.5, 3.5, 17, 14);
+    QLinearGradient face(key.topLeft(), key.bottomLeft());
+    face.setColorAt(0, QColor(0xfb, 0xfa, 0xf6));
+    face.setColorAt(1, QColor(0xde, 0xda, 0xd1));
+    p.setPen(ink());
+    p.setBrush(face);
+    p.drawRoundedRect(key, 2, 2);
+
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Serif"), QStringLiteral("Liberation Serif"),
                       QStringLiteral("Times New Roman")});
     font.setStyleHint(QFont::Serif);
     font.setItalic(true);
     font.setBold(true);
-    font.setPixelSize(11);
-    if (QFontMetricsF(font).horizontalAdvance(QStringLiteral("f(x)")) > kToolbarPicture.width())
-        font.setPixelSize(10);
+    font.setPixelSize(10);
+    const QString text = QStringLiteral("f(x)");
+    const QRectF ink = QFontMetricsF(font).tightBoundingRect(text);
+    const QRectF room = key.adjusted(1.5, 1.5, -1.5, -1.5);
+    const qreal squeeze = std::min<qreal>(1, room.width() / ink.width());
+    p.save();
+    p.translate(room.center());
+    p.scale(squeeze, 1);
     p.setFont(font);
     p.setPen(QColor(0x15, 0x3a, 0x75));
-    p.drawText(QRectF(0, 0, kToolbarPicture.width(), kToolbarPicture.height()), Qt::AlignCenter,
-               QStringLiteral("f(x)"));
+    p.drawText(QPointF(-ink.center().x(), -ink.center().y()), text);
+    p.restore();
 }
 
 void paintTopWindow(QPainter& p) {
@@ -151,7 +167,8 @@ void paintTopWindow(QPainter& p) {
     p.setPen(QPen(QColor(0x6b, 0x70, 0x78), 1.4, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(0, 2), QPointF(0, 9.5));
     p.setPen(ink(QColor(0x8a, 0x1c, 0x14)));
-    p.setBrush(QColor(0xe0, 0x3c, 0x2e));
+    // A red light enough to stand out on a dark toolbar as on a light one.
+    p.setBrush(QColor(0xe8, 0x4a, 0x3a));
     p.drawRoundedRect(QRectF(-5, 0.5, 10, 2.5), 1, 1);
     p.drawRect(QRectF(-2.5, -5, 5, 5.5));
     p.drawRoundedRect(QRectF(-4, -8, 8, 3), 1, 1);

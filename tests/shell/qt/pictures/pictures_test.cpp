@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "pictures/keypad_picture_table.h"
+#include "shell/colours.h"
 #include "shell/qt/pictures/keypad_pictures.h"
 
 using namespace zovrek;
@@ -52,6 +53,13 @@ QImage contactSheet() {
     }
     painter.end();
     return sheet.copy(0, 0, width, y + rowHeight + 8);
+}
+
+double contrast(const QColor& a, const QColor& b) {
+    auto rgb = [](const QColor& c) {
+        return shell::Rgb{std::uint8_t(c.red()), std::uint8_t(c.green()), std::uint8_t(c.blue())};
+    };
+    return shell::contrastRatio(rgb(a), rgb(b));
 }
 
 }  // namespace
@@ -137,6 +145,24 @@ class PicturesTest : public QObject {
         }
         QVERIFY(qt::toolbarPicture(9, 1).isNull());
         QVERIFY(qt::toolbarPicture(-1, 1).isNull());
+    }
+
+    void toolbarPicturesShowOnLightAndDarkToolbars() {
+        // Each picture, on a light and a dark toolbar, has a good part of it standing out.
+        for (const QColor toolbar : {QColor(0xef, 0xef, 0xef), QColor(0x32, 0x32, 0x32)}) {
+            for (int i = 0; i < 9; ++i) {
+                QImage shown(18, 21, QImage::Format_RGB32);
+                shown.fill(toolbar);
+                QPainter(&shown).drawPixmap(0, 0, qt::toolbarPicture(i, 1));
+                int standingOut = 0;
+                for (int y = 0; y < shown.height(); ++y)
+                    for (int x = 0; x < shown.width(); ++x)
+                        if (contrast(QColor(shown.pixel(x, y)), toolbar) >= 3) ++standingOut;
+                QVERIFY2(standingOut >= 30, qPrintable(QStringLiteral("picture %1 on %2: %3")
+                                                          .arg(i).arg(toolbar.name())
+                                                          .arg(standingOut)));
+            }
+        }
     }
 
     void iconHasEverySize() {
