@@ -27,6 +27,8 @@ PrintPreviewPane::PrintPreviewPane(QPrinter& printer, std::function<void(QPrinte
     bar->setSpacing(4);
     preview_ = new QPrintPreviewWidget(&printer, this);
     preview_->setZoomMode(QPrintPreviewWidget::FitInView);
+    // The pages' view takes the keys given to the preview, so Page Down and the arrows scroll.
+    if (auto* pages = preview_->findChild<QAbstractScrollArea*>()) preview_->setFocusProxy(pages);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this,
             [paint = std::move(paint)](QPrinter* p) { paint(*p); });
 

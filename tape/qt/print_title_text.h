@@ -11,8 +11,8 @@ class QPointF;
 namespace zovrek::qt {
 
 /// Draws `text` in `font` (and the fonts that fill in for it) with its baseline starting at
-/// `baseline`. Glyphs of colour fonts have no outlines for a PDF or a printer to fill, so
-/// they are drawn as pictures, at the device's resolution.
+/// `baseline`, as the painter's drawText does. Glyphs of colour fonts have no outlines for a
+/// PDF or a printer to fill, so they are drawn as pictures, at the device's resolution.
 void drawTitleText(QPainter& painter, const QFont& font, const QPointF& baseline,
                    const QString& text);
 

@@ -199,6 +199,13 @@ void TapePrintingTest::previewPagesAndButtons() {
     QVERIFY(next && previous && zoomIn && zoomOut);
     QVERIFY(next->isEnabled() && !previous->isEnabled());
     QCOMPARE(rig.printing.previewPane()->pageText(), QStringLiteral("Page 1 of 2"));
+    // The pages take the keys: Page Down scrolls to the next page.
+    QVERIFY(preview.focusProxy());
+    QTest::keyClick(preview.focusProxy(), Qt::Key_PageDown);
+    QTRY_COMPARE(preview.currentPage(), 2);
+    QCOMPARE(rig.printing.previewPane()->pageText(), QStringLiteral("Page 2 of 2"));
+    QTest::mouseClick(previous, Qt::LeftButton);
+    QCOMPARE(preview.currentPage(), 1);
     QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(preview.currentPage(), 2);
     QVERIFY(!next->isEnabled() && previous->isEnabled());
