@@ -93,9 +93,6 @@ void TapeTitleDialogTest::titleFromTheDialog_data() {
     QTest::newRow("any script, UTF-8 on") << "" << "tape.cal" << QStringLiteral("Καφές ☕ 東京")
                                           << int(Qt::Key_Return) << QStringLiteral("Καφές ☕ 東京")
                                           << QStringLiteral("Καφές ☕ 東京");
-    QTest::newRow("32 characters of any script") << "" << "Untitled" << QString(40, QChar(0x6771))
-                                                 << int(Qt::Key_Return) << QString(32, QChar(0x6771))
-                                                 << QString(32, QChar(0x6771));
     QTest::newRow("Esc keeps the title printed before")
         << "April" << "tape.cal" << "May" << int(Qt::Key_Escape) << "April" << "tape.cal";
     QTest::newRow("Esc at first prints no title")
