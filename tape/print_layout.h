@@ -28,17 +28,23 @@ inline constexpr int kLineRightX = 10520;
 inline constexpr int kFooterY = -14700;
 inline constexpr int kFooterRightX = 11520;
 
+/// How a placed text's bytes read. Tape lines are 8-bit, one character a byte, as the tape
+/// holds them (so are the heading and page number, being ASCII); the title is not part of the
+/// tape but the user's own text, UTF-8 in any script.
+enum class TextEncoding { Latin1, Utf8 };
+
 /// A text drawn with its top-left corner at (x, y).
 struct TextPlacement {
     int x = 0;
     int y = 0;
     std::string text;
+    TextEncoding encoding = TextEncoding::Latin1;
 
     friend bool operator==(const TextPlacement&, const TextPlacement&) = default;
 };
 
 /// Width of a text in twips in the print font.
-using TextWidth = std::function<int(std::string_view)>;
+using TextWidth = std::function<int(std::string_view, TextEncoding)>;
 
 /// Lays out page `page` (1-based): the heading, the title ending at x = 10000, up to 60
 /// print lines ending at x = 10520 one `lineHeight` apart (height plus external leading of
@@ -47,5 +53,21 @@ using TextWidth = std::function<int(std::string_view)>;
 /// alignment of lines leaves out of their width.
 std::vector<TextPlacement> layoutPrintPage(CalculatorState& state, int page, int lineHeight,
                                            const TextWidth& width);
+
+/// What a page's layout covers, in twips from its origin: across to the right edge of the
+/// page number, down to the foot of the 60th line (or of the page number, were it lower).
+/// The same for every page, whatever it holds.
+struct PrintExtent {
+    int width = 0;
+    int height = 0;
+
+    friend bool operator==(const PrintExtent&, const PrintExtent&) = default;
+};
+PrintExtent printPageExtent(int lineHeight);
+
+/// The factor that fits a page into a printable area of `areaWidth` × `areaHeight` twips:
+/// 1 where the layout fits (it prints as laid out), else the largest factor with which it
+/// fits both ways, the same across and down so that the layout keeps its proportions.
+double printPageScale(double areaWidth, double areaHeight, int lineHeight);
 
 }  // namespace zovrek

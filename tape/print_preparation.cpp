@@ -4,6 +4,13 @@
 
 namespace zovrek {
 
+std::size_t printTitleLength(std::string_view title) {
+    // Every code point has one byte that is not a continuation byte (10xxxxxx).
+    return static_cast<std::size_t>(std::count_if(title.begin(), title.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
 void buildPrintLines(CalculatorState& state) {
     const std::string_view tape = state.m_tape.view();
     // Assigned, not appended: a tape that gives no line at all would otherwise pile up

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "document.h"
 #include "engine/calculator.h"
@@ -20,6 +21,10 @@ public:
     /// Runs with `title` in its edit: the edited text on OK, nothing on Esc.
     virtual std::optional<std::string> run(const std::string& title) = 0;
 };
+
+/// Characters in a print title, which is UTF-8: each code point counts one, whatever its
+/// bytes (the limit of 32 is the user's characters, not bytes).
+std::size_t printTitleLength(std::string_view title);
 
 /// Number of pages for `lineCount` print lines (a full last page adds an empty one).
 constexpr int printPageCount(int lineCount) { return lineCount / kPrintLinesPerPage + 1; }

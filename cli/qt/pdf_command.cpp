@@ -2,6 +2,7 @@
 // a window or a display.
 
 #include <QGuiApplication>
+#include <QStringDecoder>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -27,6 +28,15 @@ struct PdfOptions {
     std::string output;
 };
 
+// The title as the terminal typed it: UTF-8, or from an 8-bit terminal one character a byte,
+// rather than the replacement marks a failed UTF-8 reading would print.
+std::string titleText(std::string_view arg) {
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(QByteArrayView(arg.data(), static_cast<qsizetype>(arg.size())));
+    if (!utf8.hasError()) return std::string(arg);
+    return QString::fromLatin1(arg.data(), static_cast<qsizetype>(arg.size())).toStdString();
+}
+
 int usage(Streams io, std::string_view problem) {
     io.err << "zovrek-tape pdf: " << problem << '\n' << kSynopsis;
     return kUsage;
@@ -42,9 +52,9 @@ std::optional<std::string> parse(const Args& args, PdfOptions& options) {
             onlyFiles = true;
         } else if (!onlyFiles && (arg == "--title" || arg.starts_with("--title="))) {
             if (arg.size() > 7) {
-                options.title = std::string(arg.substr(8));
+                options.title = titleText(arg.substr(8));
             } else if (i + 1 < args.size()) {
-                options.title = args[++i];
+                options.title = titleText(args[++i]);
             } else {
                 return "--title needs a value";
             }
@@ -55,8 +65,8 @@ std::optional<std::string> parse(const Args& args, PdfOptions& options) {
         }
     }
     if (files.size() != 2) return "give one FILE.cal and one OUT.pdf";
-    // The title dialog's edit holds no more.
-    if (QString::fromStdString(options.title).size() > TapeTitleDialogTexts::kMaxLength)
+    // The title dialog takes no more.
+    if (printTitleLength(options.title) > std::size_t{TapeTitleDialogTexts::kMaxLength})
         return "--title takes at most " + std::to_string(TapeTitleDialogTexts::kMaxLength) +
                " characters";
     options.input = files[0];

@@ -5,14 +5,18 @@
 #include <QPainter>
 #include <cmath>
 
-#include "tape/print_layout.h"
 #include "shell/qt/qt_text.h"
+#include "tape/print_layout.h"
+#include "tape/qt/print_title_text.h"
 
 namespace zovrek::qt {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
 
+QString textOf(std::string_view bytes, TextEncoding encoding) {
+    return encoding == TextEncoding::Utf8 ? uiText(bytes) : tapeText(bytes);
+}
 
 }  // namespace
 
@@ -31,21 +35,32 @@ QFont printFont() {
 
 void paintTapePage(QPainter& painter, CalculatorState& state, int page) {
     const QPaintDevice* device = painter.device();
+    const QFont font = printFont();
+    const QFontMetricsF metrics(font);
+    const int lineHeight = static_cast<int>(std::lround(metrics.height() + metrics.leading()));
+    // The printable area in twips. Where the page does not fit it (Letter paper, a printer's
+    // wide margins, A5), it is drawn smaller as a whole instead of losing its foot or edge.
+    const double dpiX = device->logicalDpiX();
+    const double dpiY = device->logicalDpiY();
+    const double fit = printPageScale(device->width() * kTwipsPerInch / dpiX,
+                                      device->height() * kTwipsPerInch / dpiY, lineHeight);
     painter.save();
     // Twips as the painter's units, as the original's twips mapping mode: the font is sized
     // in them, so a device's resolution never rounds the characters' size.
-    painter.scale(device->logicalDpiX() / kTwipsPerInch, device->logicalDpiY() / kTwipsPerInch);
-    const QFont font = printFont();
+    painter.scale(dpiX / kTwipsPerInch * fit, dpiY / kTwipsPerInch * fit);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const QFontMetricsF metrics(font);
-    const int lineHeight = static_cast<int>(std::lround(metrics.height() + metrics.leading()));
-    const TextWidth width = [&](std::string_view text) {
-        return static_cast<int>(std::lround(metrics.horizontalAdvance(tapeText(text))));
+    const TextWidth width = [&](std::string_view text, TextEncoding encoding) {
+        return static_cast<int>(std::lround(metrics.horizontalAdvance(textOf(text, encoding))));
     };
     // The layout places each text by its top-left corner; Qt draws from the baseline.
-    for (const TextPlacement& t : layoutPrintPage(state, page, lineHeight, width))
-        painter.drawText(QPointF(t.x, -t.y + metrics.ascent()), tapeText(t.text));
+    for (const TextPlacement& t : layoutPrintPage(state, page, lineHeight, width)) {
+        const QPointF baseline(t.x, -t.y + metrics.ascent());
+        if (t.encoding == TextEncoding::Utf8)
+            drawTitleText(painter, font, baseline, uiText(t.text));
+        else
+            painter.drawText(baseline, tapeText(t.text));
+    }
     painter.restore();
 }
 

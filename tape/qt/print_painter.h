@@ -18,7 +18,8 @@ namespace zovrek::qt {
 QFont printFont();
 
 /// Draws page `page` (1-based) of the prepared print lines with the painter's origin at the
-/// top-left corner of the printable area, as printers and PDF writers place it. Like the
+/// top-left corner of the printable area, as printers and PDF writers place it, and the
+/// device's size as that area: a page that does not fit it is scaled down to fit. Like the
 /// layout, sets m_printPage, and m_printLinesUsed when a tape line was drawn.
 void paintTapePage(QPainter& painter, CalculatorState& state, int page);
 

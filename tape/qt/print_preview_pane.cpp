@@ -1,7 +1,10 @@
 #include "tape/qt/print_preview_pane.h"
 
 #include <QAbstractScrollArea>
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QPrintPreviewWidget>
 #include <QPushButton>
 #include <QScrollBar>
@@ -24,6 +27,8 @@ PrintPreviewPane::PrintPreviewPane(QPrinter& printer, std::function<void(QPrinte
     bar->setSpacing(4);
     preview_ = new QPrintPreviewWidget(&printer, this);
     preview_->setZoomMode(QPrintPreviewWidget::FitInView);
+    // The pages' view takes the keys given to the preview, so Page Down and the arrows scroll.
+    if (auto* pages = preview_->findChild<QAbstractScrollArea*>()) preview_->setFocusProxy(pages);
     connect(preview_, &QPrintPreviewWidget::paintRequested, this,
             [paint = std::move(paint)](QPrinter* p) { paint(*p); });
 
@@ -45,9 +50,40 @@ PrintPreviewPane::PrintPreviewPane(QPrinter& printer, std::function<void(QPrinte
     zoomOut_ = add(tr("Zoom &Out"), [this] { zoom(zoomStep_ - 1); });
     add(tr("&Close"), [this] { emit closeRequested(); });
     bar->addStretch(1);
+    page_ = new QLabel(this);
+    page_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    bar->addSpacing(8);
+    bar->addWidget(page_);
+    bar_ = bar;
+
     connect(preview_, &QPrintPreviewWidget::previewChanged, this, &PrintPreviewPane::updateButtons);
+    preview_->updatePreview();
+    // Room for the widest page number from the start, so the row never has to grow.
+    const QString widest = tr("Page %1 of %2").arg(preview_->pageCount()).arg(preview_->pageCount());
+    page_->setMinimumWidth(page_->fontMetrics().horizontalAdvance(widest));
     updateButtons();
+    // The program's keyboard table claims every key of the window before its widgets see it,
+    // and gives Esc to Clear Entry; a filter installed after it sees the key first.
+    qApp->installEventFilter(this);
 }
+
+bool PrintPreviewPane::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier) return false;
+    const auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || !isVisible() || widget->window() != window() ||
+        QApplication::activeModalWidget() || QApplication::activePopupWidget())
+        return false;
+    event->accept();
+    if (type == QEvent::KeyPress) emit closeRequested();
+    return true;
+}
+
+QString PrintPreviewPane::pageText() const { return page_->text(); }
+
+QSize PrintPreviewPane::barSize() const { return bar_->sizeHint(); }
 
 QPushButton* PrintPreviewPane::addButton(const QString& text, const std::function<void()>& action) {
     auto* b = new QPushButton(text, this);
@@ -105,6 +141,8 @@ void PrintPreviewPane::updateButtons() {
     previous_->setEnabled(page > 1);
     zoomIn_->setEnabled(zoomStep_ + 1 < kZoomSteps);
     zoomOut_->setEnabled(zoomStep_ > 0);
+    const int pages = preview_->pageCount();
+    page_->setText(pages > 0 ? tr("Page %1 of %2").arg(page).arg(pages) : QString());
 }
 
 }  // namespace zovrek::qt

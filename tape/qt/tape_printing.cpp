@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "shell/qt/modal.h"
+#include "tape/print_file_name.h"
 #include "tape/qt/print_painter.h"
 #include "tape/qt/print_paper.h"
 #include "tape/qt/print_preview_pane.h"
@@ -24,6 +25,15 @@ namespace {
 // screen.
 constexpr int kPageRoom = 40;
 constexpr int kLeastPreviewHeight = 320;
+
+// The window's frame (title bar and borders) around its inside, as the window manager drew
+// it; none before it did.
+QMargins decorationOf(const QWidget& window) {
+    const QRect inside = window.geometry();
+    const QRect outside = window.frameGeometry();
+    return {inside.left() - outside.left(), inside.top() - outside.top(),
+            outside.right() - inside.right(), outside.bottom() - inside.bottom()};
+}
 
 }  // namespace
 
@@ -51,7 +61,9 @@ void TapePrinting::OnFilePrint() {
     endPreview();
     const int lastPage = preparePrinting(m_calc, m_document, m_titleDialog);
     QPrinter& p = printer();
-    p.setDocName(QString::fromStdString(m_document.GetTitle()));
+    // The print dialog proposes the document's name for a file to print to: a plain name,
+    // whatever the title holds.
+    p.setDocName(QString::fromStdString(printFileName(m_document.GetTitle())));
     p.setPrintRange(QPrinter::AllPages);
     QPrintDialog dialog(&p, &m_frame);
     dialog.setMinMax(1, lastPage);
@@ -94,6 +106,7 @@ void TapePrinting::OnFilePrintPreview() {
     if (previewing()) return;
     m_previewPages = preparePrinting(m_calc, m_document, m_titleDialog);
     m_formSize = m_frame.size();
+    m_formPos = m_frame.pos();
     m_focus = m_frame.focusWidget();
 
     // The calculator view stays alive, hidden, as a child of the frame.
@@ -119,28 +132,40 @@ void TapePrinting::OnFilePrintPreview() {
     connect(pane, &PrintPreviewPane::printRequested, this, &TapePrinting::OnFilePrint);
     m_preview = pane;
     // The window is as big as the calculator form; a page needs more to be read.
-    pane->setFixedSize(previewSize(pane->layout()->itemAt(0)->sizeHint().height()));
+    pane->setFixedSize(previewSize(pane->barSize()));
     m_frame.setCentralWidget(pane);
     pane->show();  // now, so that the layout below counts it
     if (QLayout* layout = m_frame.layout()) layout->activate();
+    keepOnScreen();
     pane->preview().setFocus(Qt::OtherFocusReason);
     emit previewModeChanged();
 }
 
-QSize TapePrinting::previewSize(int barHeight) {
-    const QScreen* screen = m_frame.screen();
-    const QRect available = screen->availableGeometry();
+QSize TapePrinting::previewSize(QSize bar) {
+    const QRect available = m_frame.screen()->availableGeometry();
+    const QMargins decoration = decorationOf(m_frame);
     const int menuHeight = m_frame.menuWidget() ? m_frame.menuWidget()->sizeHint().height() : 0;
-    // Two thirds of the screen's height, less where the window would reach past its bottom
-    // (the window keeps its top-left corner).
-    const int roomBelow = available.bottom() - m_frame.geometry().top() - menuHeight;
-    const int height = std::max(kLeastPreviewHeight,
-                                std::min(available.height() * 2 / 3 - menuHeight, roomBelow));
+    // The screen's whole height, so that a page reads without zooming; the window moves up
+    // to have it (keepOnScreen).
+    const int height = std::max(kLeastPreviewHeight, available.height() - decoration.top() -
+                                                         decoration.bottom() - menuHeight);
     const QSizeF paper = printer().pageLayout().fullRectPoints().size();
-    const int pageHeight = height - barHeight - kPageRoom;
+    const int pageHeight = height - bar.height() - kPageRoom;
     const int width = static_cast<int>(pageHeight * paper.width() / paper.height()) + kPageRoom;
-    const int barWidth = m_preview ? m_preview->layout()->itemAt(0)->sizeHint().width() : 0;
-    return {std::min(std::max(width, barWidth), available.width()), height};
+    const int widest = available.width() - decoration.left() - decoration.right();
+    return {std::min(std::max(width, bar.width()), widest), height};
+}
+
+void TapePrinting::keepOnScreen() {
+    const QRect available = m_frame.screen()->availableGeometry();
+    const QRect outside = m_frame.geometry().marginsAdded(decorationOf(m_frame));
+    // Moved back by as much as it reaches past the bottom or right, never past the top or left.
+    const int dx = std::max(std::min(0, available.right() - outside.right()),
+                            available.left() - outside.left());
+    const int dy = std::max(std::min(0, available.bottom() - outside.bottom()),
+                            available.top() - outside.top());
+    m_movedForPreview = dx != 0 || dy != 0;
+    if (m_movedForPreview) m_frame.move(m_frame.pos() + QPoint(dx, dy));
 }
 
 bool TapePrinting::endPreview() {
@@ -160,6 +185,9 @@ bool TapePrinting::endPreview() {
         layout->activate();
         if (layout->sizeConstraint() != QLayout::SetFixedSize) m_frame.resize(m_formSize);
     }
+    // Back where it was, if the preview had to move it to fit the screen.
+    if (m_movedForPreview) m_frame.move(m_formPos);
+    m_movedForPreview = false;
     if (m_focus) m_focus->setFocus(Qt::OtherFocusReason);
     emit previewModeChanged();
     return true;

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QPoint>
 #include <QSize>
 #include <memory>
 
@@ -49,7 +50,8 @@ signals:
 
 private:
     void print(int firstPage, int lastPage);
-    QSize previewSize(int barHeight);
+    QSize previewSize(QSize bar);
+    void keepOnScreen();
     void reportPrintFailure();
 
     Calculator& m_calc;
@@ -58,13 +60,15 @@ private:
     TapeTitlePrompt m_titleDialog;
     std::unique_ptr<QPrinter> m_printer;
 
-    // While the preview shows: the calculator view it replaced, the bars it hid, the focus
-    // and the size to give back, and the pages it shows.
+    // While the preview shows: the calculator view it replaced, the bars it hid, the focus,
+    // size and place to give back, and the pages it shows.
     QPointer<PrintPreviewPane> m_preview;
     QPointer<QWidget> m_view;
     QList<QPointer<QToolBar>> m_hiddenBars;
     QPointer<QWidget> m_focus;
     QSize m_formSize;
+    QPoint m_formPos;
+    bool m_movedForPreview = false;
     int m_previewPages = 0;
 };
 

@@ -2,16 +2,52 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
+#include <algorithm>
 
 #include "forms/tape_title_form.h"
 #include "shell/qt/modal.h"
 
 namespace zovrek::qt {
+namespace {
+
+constexpr qsizetype kMaxLength = TapeTitleDialogTexts::kMaxLength;
+
+qsizetype titleLength(const QString& text) {
+    const QByteArray bytes = text.toUtf8();
+    return static_cast<qsizetype>(
+        printTitleLength(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()))));
+}
+
+}  // namespace
+
+// No more than 32 characters can be typed; a longer preset (a long file name) is still shown
+// whole, not cut without a word: it may be shortened but never lengthened, and OK checks it.
+class TitleLengthValidator : public QValidator {
+public:
+    explicit TitleLengthValidator(QLineEdit* edit) : QValidator(edit) {
+        connect(edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+            limit_ = std::max(kMaxLength, std::min(limit_, titleLength(text)));
+        });
+    }
+
+    /// Lets the edit hold `text` whole.
+    void allow(const QString& text) { limit_ = std::max(kMaxLength, titleLength(text)); }
+
+    State validate(QString& input, int&) const override {
+        return titleLength(input) <= limit_ ? Acceptable : Invalid;
+    }
+
+private:
+    qsizetype limit_ = kMaxLength;
+};
 
 CTapeTitleDlg::CTapeTitleDlg(QWidget* parent) : TemplateDialog(forms::kTapeTitleDialog, parent) {
     // A caption without the system menu, so there is no close box either.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
-    form().edit(TapeTitleDialogTexts::kEditId)->setMaxLength(TapeTitleDialogTexts::kMaxLength);
+    QLineEdit* edit = form().edit(TapeTitleDialogTexts::kEditId);
+    validator_ = new TitleLengthValidator(edit);
+    edit->setValidator(validator_);
     form().autoLoad({1});
     // Both lines are centred in the template; where this face is wider than the original's,
     // a line grows on both sides instead of losing its end.
@@ -32,10 +68,22 @@ void CTapeTitleDlg::UpdateData(bool saveAndValidate) {
         m_title = edit->text();
         return;
     }
-    // A longer preset (a long file name) is cut to what the edit may hold.
+    validator_->allow(m_title);
     edit->setText(m_title);
     edit->selectAll();
     edit->setFocus(Qt::OtherFocusReason);
+}
+
+void CTapeTitleDlg::accept() {
+    QLineEdit* edit = form().edit(TapeTitleDialogTexts::kEditId);
+    if (titleLength(edit->text()) > kMaxLength) {
+        Modal::message(this, QMessageBox::Warning, QStringLiteral("ZOVREK"),
+                       tr("Please enter no more than %1 characters.").arg(kMaxLength));
+        edit->selectAll();
+        edit->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    TemplateDialog::accept();
 }
 
 std::optional<std::string> TapeTitlePrompt::run(const std::string& title) {

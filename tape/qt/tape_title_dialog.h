@@ -1,6 +1,7 @@
 #pragma once
-// "Tape Title" (template 216): asks for the title printed in the page header. No close box;
-// OK takes the edited text, Esc cancels and the previous title stays.
+// "Tape Title" (template 216): asks for the title printed in the page header, the user's own
+// text in any script. No close box; OK takes the edited text, Esc cancels and the previous
+// title stays.
 
 #include <QString>
 
@@ -8,6 +9,8 @@
 #include "tape/print_preparation.h"
 
 namespace zovrek::qt {
+
+class TitleLengthValidator;
 
 class CTapeTitleDlg : public TemplateDialog {
     Q_OBJECT
@@ -17,7 +20,13 @@ public:
     /// Puts m_title into the edit (false) or reads the edit into m_title (true).
     void UpdateData(bool saveAndValidate);
 
+    /// OK: refused with a message while the edit holds more than 32 characters.
+    void accept() override;
+
     QString m_title;
+
+private:
+    TitleLengthValidator* validator_ = nullptr;
 };
 
 /// The title dialog behind print preparation: one CTapeTitleDlg per question, run through

@@ -37,6 +37,12 @@ int pdfPages(const std::string& bytes) {
     return pages;
 }
 
+std::string repeat(std::string_view piece, int times) {
+    std::string text;
+    for (int i = 0; i < times; ++i) text += piece;
+    return text;
+}
+
 struct PrintRow {
     const char* name;
     int lines;
@@ -63,8 +69,25 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(PrintRow{"EmptyTapeOnePage", 0, {}, 1},
                     PrintRow{"FiftyNineLines", 59, {"--title", "March"}, 1},
                     PrintRow{"SixtyLinesAddAnEmptyPage", 60, {"--title=March"}, 2},
-                    PrintRow{"ThirtyTwoCharacterTitle", 130, {"--title", std::string(32, 'x')}, 3}),
+                    PrintRow{"ThirtyTwoCharacterTitle", 130, {"--title", std::string(32, 'x')}, 3},
+                    // Characters, not bytes or UTF-16 units, count.
+                    PrintRow{"ThirtyTwoEmoji", 1, {"--title", repeat("\xf0\x9f\xa7\xbe", 32)}, 1},
+                    PrintRow{"ThirtyTwoCjk", 1, {"--title", repeat("\xe6\x9d\xb1", 32)}, 1}),
     [](const auto& row) { return std::string(row.param.name); });
+
+TEST(PdfTitleTest, TitleAsTheTerminalTypedIt) {
+    // UTF-8 as it is; bytes that are not UTF-8 (an 8-bit terminal) one character each, as the
+    // document's title shows (UTF-16 with its byte-order mark).
+    test::TempDir dir;
+    test::writeBytes(dir / "t.cal", encodeCal(" 1.00\r\n"));
+    const std::string utf16Cafe("\xfe\xff\0C\0a\0f\0\xe9", 10);
+    for (const std::string title : {"Caf\xc3\xa9", "Caf\xe9"}) {
+        const Outcome r = run({"--title", title, (dir / "t.cal").string(), (dir / "t.pdf").string()});
+        EXPECT_EQ(r.status, kOk) << r.err;
+        EXPECT_NE(test::readBytes(dir / "t.pdf").find("/Title (" + utf16Cafe + ")"), std::string::npos)
+            << title;
+    }
+}
 
 struct FailRow {
     const char* name;
@@ -103,6 +126,8 @@ INSTANTIATE_TEST_SUITE_P(
         FailRow{"OutputIsAFolder", encodeCal(" 1.\r\n"), ".", {}, kFailed, "Could not write"},
         FailRow{"NoFiles", "-", "", {}, kUsage, "give one FILE.cal and one OUT.pdf"},
         FailRow{"TitleTooLong", encodeCal(""), "old.pdf", {"--title", std::string(33, 'x')},
+                kUsage, "at most 32 characters"},
+        FailRow{"CjkTitleTooLong", encodeCal(""), "old.pdf", {"--title", repeat("\xe6\x9d\xb1", 33)},
                 kUsage, "at most 32 characters"},
         FailRow{"TitleWithoutValue", encodeCal(""), "old.pdf", {"--title"}, kUsage,
                 "usage: zovrek-tape pdf"},

@@ -1,3 +1,4 @@
+#include "tape/print_file_name.h"
 #include "tape/print_layout.h"
 #include "tape/print_preparation.h"
 
@@ -114,7 +115,8 @@ TEST(PreparePrintingTest, EscKeepsThePreviousTitle) {
 }
 
 void drawPageOne(TapeRig& rig) {
-    layoutPrintPage(rig.calc, 1, 240, [](std::string_view s) { return static_cast<int>(s.size()) * 100; });
+    layoutPrintPage(rig.calc, 1, 240,
+                    [](std::string_view s, TextEncoding) { return static_cast<int>(s.size()) * 100; });
 }
 
 TEST(PreparePrintingTest, DigitAfterAPrintSplitsTheGrownTape) {
@@ -163,7 +165,11 @@ TEST(PreparePrintingTest, ReloadsAndNewAskTheTitleAgain) {
 
 // ---- One page in twips.
 
-int widthOf(std::string_view s) { return static_cast<int>(s.size()) * 120; }
+// 120 twips a character: a byte of tape text, a code point of the title.
+int widthOf(std::string_view s, TextEncoding encoding) {
+    const std::size_t characters = encoding == TextEncoding::Utf8 ? printTitleLength(s) : s.size();
+    return static_cast<int>(characters) * 120;
+}
 
 TEST(PrintLayoutTest, EmptyTapeHasHeaderAndFooterOnly) {
     CalculatorState state;
@@ -171,7 +177,7 @@ TEST(PrintLayoutTest, EmptyTapeHasHeaderAndFooterOnly) {
     const auto texts = layoutPrintPage(state, 1, 250, widthOf);
     const std::vector<TextPlacement> expected = {
         {0, -250, "ZOVREK Tape Data"},
-        {10000 - 120, -250, " "},
+        {10000 - 120, -250, " ", TextEncoding::Utf8},
         {11520 - 6 * 120, -14700, "Page 1"},
     };
     EXPECT_EQ(texts, expected);
@@ -187,13 +193,25 @@ TEST(PrintLayoutTest, ExamplePageCoordinates) {
     const int h = 253;  // tmHeight + tmExternalLeading
     const auto texts = layoutPrintPage(state, 1, h, widthOf);
     ASSERT_EQ(texts.size(), 2u + 11u + 1u);
-    EXPECT_EQ(texts[1], (TextPlacement{10000 - 6 * 120, -250, "March "}));
+    EXPECT_EQ(texts[1], (TextPlacement{10000 - 6 * 120, -250, "March ", TextEncoding::Utf8}));
     EXPECT_EQ(texts[2], (TextPlacement{10520 - 7 * 120, -720, " 12.50  "}));
     EXPECT_EQ(texts[7], (TextPlacement{10520 - 2 * 120, -720 - 5 * h, " @ "}));
     EXPECT_EQ(texts[8], (TextPlacement{10520 - 1 * 120, -720 - 6 * h, "  "}));
     EXPECT_EQ(texts[12], (TextPlacement{10520 - 6 * 120, -720 - 10 * h, " 2.65  "}));
     EXPECT_EQ(texts[13], (TextPlacement{11520 - 6 * 120, -14700, "Page 1"}));
     EXPECT_EQ(state.m_printLinesUsed, 1);
+}
+
+TEST(PrintLayoutTest, TitleIsUserTextEndingAt10000) {
+    // The tape's bytes are characters of their own; the title is UTF-8: "Café" is 4
+    // characters wide, not 5, and still ends at 10000.
+    CalculatorState state;
+    state.m_tape.assign(" caf\xe9\r\n");
+    state.m_printTitle = "Caf\xc3\xa9";
+    buildPrintLines(state);
+    const auto texts = layoutPrintPage(state, 1, 250, widthOf);
+    EXPECT_EQ(texts[1], (TextPlacement{10000 - 5 * 120, -250, "Caf\xc3\xa9 ", TextEncoding::Utf8}));
+    EXPECT_EQ(texts[2], (TextPlacement{10520 - 6 * 120, -720, " caf\xe9  ", TextEncoding::Latin1}));
 }
 
 struct PageRow {
@@ -228,6 +246,34 @@ INSTANTIATE_TEST_SUITE_P(
                     PageRow{"SixtyLeaveTwoEmpty", 60, 2, -1, 0}, PageRow{"SixtyOneOnPageTwo", 61, 2, 60, 1},
                     PageRow{"PageBeyondTheLines", 10, 5, -1, 0}, PageRow{"PageZeroDrawsNoLine", 10, 0, -1, 0},
                     PageRow{"LastOfABigTape", 100000, 1667, 99960, 40}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+// ---- The file name Print to File proposes.
+
+struct FileNameRow {
+    const char* name;
+    std::string title;
+    std::string fileName;
+};
+
+class PrintFileNameTest : public testing::TestWithParam<FileNameRow> {};
+
+TEST_P(PrintFileNameTest, PlainName) {
+    const std::string name = printFileName(GetParam().title);
+    EXPECT_EQ(name, GetParam().fileName);
+    EXPECT_EQ(name.find('/'), std::string::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Titles, PrintFileNameTest,
+    testing::Values(
+        FileNameRow{"SlashesCannotReachAnotherFolder", "../../etc/cron.d/x", "-..-etc-cron.d-x"},
+        FileNameRow{"Date", "03/2024", "03-2024"},
+        FileNameRow{"NoHiddenFile", " .profile ", "profile"},
+        FileNameRow{"ControlCharactersGo", "a\tb\nc", "abc"},
+        FileNameRow{"AnyScript", "Caf\xc3\xa9 \xe6\x9d\xb1\xe4\xba\xac", "Caf\xc3\xa9 \xe6\x9d\xb1\xe4\xba\xac"},
+        FileNameRow{"LongNameCutBetweenCharacters", std::string(239, 'x') + "\xc3\xa9x",
+                    std::string(239, 'x')}),
     [](const auto& row) { return std::string(row.param.name); });
 
 }  // namespace

@@ -1,7 +1,10 @@
 // The paint routine against the page layout it draws: every text where the layout puts it,
-// in twips, whatever the device's resolution; and the paper of a locale. (PDF files and
-// their pages: tests/cli/pdf_test.cpp and tape_printing_test.cpp.)
+// in twips, whatever the device's resolution; nothing off a paper too small for the layout;
+// the title in any script; and the paper of a locale. (PDF files and their pages:
+// tests/cli/pdf_test.cpp and tape_printing_test.cpp.)
 
+#include <QFontDatabase>
+#include <QImage>
 #include <QPaintEngine>
 #include <QPainter>
 #include <QtTest>
@@ -23,43 +26,54 @@ namespace {
 constexpr int kCharTwips = 132;
 constexpr int kLineTwips = 249;
 
+// A text as the engine got it, in device units.
 struct DrawnText {
     QPointF baseline;
     qreal ascent;
+    qreal descent;
+    qreal width;
     QString text;
 };
 
+// Drawing on paper as a PDF writer or printer gets it: texts, and pictures, recorded.
 class RecordingEngine : public QPaintEngine {
 public:
     RecordingEngine() : QPaintEngine(QPaintEngine::AllFeatures) {}
     std::vector<DrawnText> texts;
+    std::vector<QRectF> pictures;
 
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
     void updateState(const QPaintEngineState&) override {}
-    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPixmap(const QRectF& r, const QPixmap&, const QRectF&) override {
+        pictures.push_back(state->transform().mapRect(r));
+    }
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
         // In device units, whatever mapping the painter set.
         const QTransform t = state->transform();
-        texts.push_back({t.map(p), item.ascent() * t.m22(), item.text()});
+        texts.push_back({t.map(p), item.ascent() * t.m22(), item.descent() * t.m22(),
+                         item.width() * t.m11(), item.text()});
     }
     Type type() const override { return QPaintEngine::User; }
 };
 
-// A letter-sized sheet at `dpi`, recording the texts drawn on it.
+// A printable area of `width` × `height` inches at `dpi` (a whole letter-sized sheet unless
+// told), recording what is drawn on it.
 class RecordingSheet : public QPaintDevice {
 public:
-    explicit RecordingSheet(int dpi) : dpi_(dpi) {}
+    explicit RecordingSheet(int dpi, double width = 8.5, double height = 11)
+        : dpi_(dpi), width_(width), height_(height) {}
     QPaintEngine* paintEngine() const override { return &engine_; }
     const std::vector<DrawnText>& texts() const { return engine_.texts; }
+    const std::vector<QRectF>& pictures() const { return engine_.pictures; }
 
 protected:
     int metric(PaintDeviceMetric m) const override {
         switch (m) {
-        case PdmWidth: return dpi_ * 17 / 2;
-        case PdmHeight: return dpi_ * 11;
-        case PdmWidthMM: return 216;
-        case PdmHeightMM: return 279;
+        case PdmWidth: return static_cast<int>(dpi_ * width_);
+        case PdmHeight: return static_cast<int>(dpi_ * height_);
+        case PdmWidthMM: return static_cast<int>(width_ * 25.4);
+        case PdmHeightMM: return static_cast<int>(height_ * 25.4);
         case PdmDpiX:
         case PdmDpiY:
         case PdmPhysicalDpiX:
@@ -74,8 +88,46 @@ protected:
 
 private:
     int dpi_;
+    double width_;
+    double height_;
     mutable RecordingEngine engine_;
 };
+
+int twipsWide(const QString& text) {
+    return static_cast<int>(std::lround(QFontMetricsF(qt::printFont()).horizontalAdvance(text)));
+}
+
+// The title on a letter-sized page at 144 dpi: drawn by the paint routine, or (`title`
+// given) by Qt's own text drawing, ending at 10000 twips. Only the header's right part.
+QImage titleOnPage(CalculatorState* state, const QString& title = {}) {
+    constexpr int kDpi = 144;
+    QImage image(kDpi * 17 / 2, kDpi * 11, QImage::Format_RGB32);
+    image.setDotsPerMeterX(static_cast<int>(kDpi / 0.0254));
+    image.setDotsPerMeterY(static_cast<int>(kDpi / 0.0254));
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    if (state) {
+        qt::paintTapePage(painter, *state, 1);
+    } else {
+        painter.scale(kDpi / 1440.0, kDpi / 1440.0);
+        const QFont font = qt::printFont();
+        painter.setFont(font);
+        const QString text = title + u' ';
+        painter.drawText(QPointF(10000 - twipsWide(text), 250 + QFontMetricsF(font).ascent()), text);
+    }
+    painter.end();
+    // Right of the heading, above the first tape line.
+    return image.copy(3000 * kDpi / 1440, 0, 8000 * kDpi / 1440, 720 * kDpi / 1440);
+}
+
+// Where ink is, in pixels.
+QRect inkOf(const QImage& image) {
+    QRect ink;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) ink |= QRect(x, y, 1, 1);
+    return ink;
+}
 
 std::string numberedTape(int lines) {
     std::string tape;
@@ -98,6 +150,11 @@ class PrintPaintTest : public QObject {
 private slots:
     void textsLandWhereTheLayoutPutsThem_data();
     void textsLandWhereTheLayoutPutsThem();
+    void pageFitsThePaper_data();
+    void pageFitsThePaper();
+    void titleInAnyScript_data();
+    void titleInAnyScript();
+    void colourEmojiArePictures();
     void paperFollowsTheLocale_data();
     void paperFollowsTheLocale();
 };
@@ -131,13 +188,14 @@ void PrintPaintTest::textsLandWhereTheLayoutPutsThem() {
         QPainter painter(&sheet);
         qt::paintTapePage(painter, painted, page);
     }
-    const auto layout = layoutPrintPage(expected, page, kLineTwips, [](std::string_view text) {
-        return static_cast<int>(text.size()) * kCharTwips;
-    });
+    const auto layout =
+        layoutPrintPage(expected, page, kLineTwips, [](std::string_view text, TextEncoding) {
+            return static_cast<int>(text.size()) * kCharTwips;
+        });
+    const auto& drawn = sheet.texts();
 
     // Half a device pixel of rounding, and a twip.
     const double tolerance = 1440.0 / dpi / 2 + 1;
-    const auto& drawn = sheet.texts();
     QCOMPARE(drawn.size(), layout.size());
     for (std::size_t i = 0; i < layout.size(); ++i) {
         const double x = drawn[i].baseline.x() * 1440.0 / dpi;
@@ -151,6 +209,91 @@ void PrintPaintTest::textsLandWhereTheLayoutPutsThem() {
     }
     QCOMPARE(painted.m_printPage, page);
     QCOMPARE(painted.m_printLinesUsed, expected.m_printLinesUsed);
+}
+
+void PrintPaintTest::pageFitsThePaper_data() {
+    QTest::addColumn<double>("width");  // the printable area, in points
+    QTest::addColumn<double>("height");
+    QTest::addColumn<double>("scale");
+    QTest::newRow("Letter: the 60th line's foot decides") << 592.0 << 772.0 << 772.0 / 783;
+    QTest::newRow("A4: the page number's edge decides") << 575.0 << 822.0 << 575.0 / 576;
+    QTest::newRow("A5") << 400.0 << 575.0 << 400.0 / 576;
+    QTest::newRow("Letter, printer with half-inch margins") << 540.0 << 720.0 << 720.0 / 783;
+    QTest::newRow("Legal fits as it is") << 592.0 << 988.0 << 1.0;
+}
+
+void PrintPaintTest::pageFitsThePaper() {
+    QFETCH(double, width);
+    QFETCH(double, height);
+    QFETCH(double, scale);
+    constexpr int kDpi = 1200;
+    CalculatorState state = prepared(numberedTape(60), "March");
+    RecordingSheet sheet(kDpi, width / 72, height / 72);
+    {
+        QPainter painter(&sheet);
+        qt::paintTapePage(painter, state, 1);
+    }
+    // Every text within the area; page number and 60th line where the layout puts them,
+    // scaled alike across and down.
+    const double pixel = 1.0;
+    for (const DrawnText& t : sheet.texts()) {
+        const QString what = QStringLiteral("\"%1\" at %2, %3").arg(t.text).arg(t.baseline.x()).arg(t.baseline.y());
+        QVERIFY2(t.baseline.x() >= -pixel, qPrintable(what));
+        QVERIFY2(t.baseline.x() + t.width <= sheet.width() + pixel, qPrintable(what));
+        QVERIFY2(t.baseline.y() + t.descent <= sheet.height() + pixel, qPrintable(what));
+    }
+    const double toDevice = kDpi / 1440.0 * scale;
+    const DrawnText& footer = sheet.texts().back();
+    QCOMPARE(footer.text, QStringLiteral("Page 1"));
+    QVERIFY(std::abs(footer.baseline.x() + footer.width - 11520 * toDevice) <= 2);
+    QVERIFY(std::abs(footer.baseline.y() - footer.ascent - 14700 * toDevice) <= 2);
+    const DrawnText& last = sheet.texts()[sheet.texts().size() - 2];
+    QCOMPARE(last.text, QStringLiteral(" 59.00  "));
+    QVERIFY(std::abs(last.baseline.y() - last.ascent - (720 + 59 * kLineTwips) * toDevice) <= 2);
+}
+
+void PrintPaintTest::titleInAnyScript_data() {
+    QTest::addColumn<QString>("title");
+    QTest::newRow("Latin-1") << QStringLiteral("Café");
+    QTest::newRow("Greek") << QStringLiteral("Λογαριασμός");
+    QTest::newRow("Cyrillic") << QStringLiteral("Бюджет март");
+    QTest::newRow("CJK") << QStringLiteral("家計簿 三月");
+    QTest::newRow("emoji") << QStringLiteral("Receipts 🧾🥳");
+}
+
+void PrintPaintTest::titleInAnyScript() {
+    // Printed as Qt prints the text the user typed, ending at 10000 twips: no "CafÃ©".
+    QFETCH(QString, title);
+    CalculatorState state = prepared("", title.toStdString());
+    const QRect printed = inkOf(titleOnPage(&state));
+    const QRect expected = inkOf(titleOnPage(nullptr, title));
+    // Two pixels (20 twips): colour emoji are scaled from their bitmaps in their own ways.
+    const auto near = [](int a, int b) { return std::abs(a - b) <= 2; };
+    QVERIFY2(near(printed.left(), expected.left()) && near(printed.right(), expected.right()) &&
+                 near(printed.top(), expected.top()) && near(printed.bottom(), expected.bottom()),
+             qPrintable(QStringLiteral("ink at x %1..%2, y %3..%4; expected x %5..%6, y %7..%8")
+                            .arg(printed.left()).arg(printed.right()).arg(printed.top())
+                            .arg(printed.bottom()).arg(expected.left()).arg(expected.right())
+                            .arg(expected.top()).arg(expected.bottom())));
+}
+
+void PrintPaintTest::colourEmojiArePictures() {
+    // A PDF or a printer fills outlines; a colour emoji has none, so it goes as a picture.
+    if (!QFontDatabase::families().contains(QStringLiteral("Noto Color Emoji")))
+        QSKIP("no colour emoji font here");
+    CalculatorState state = prepared("", "Receipts \xf0\x9f\xa7\xbe");
+    RecordingSheet sheet(600);
+    {
+        QPainter painter(&sheet);
+        qt::paintTapePage(painter, state, 1);
+    }
+    QCOMPARE(sheet.pictures().size(), std::size_t{1});
+    const QRectF picture = sheet.pictures().front();
+    // Before the title's trailing space, which ends at 10000 twips, on the header line.
+    const double right = (10000 - twipsWide(QStringLiteral(" "))) * 600 / 1440.0;
+    QVERIFY2(picture.right() > right - 10 && picture.left() < right - 50,
+             qPrintable(QStringLiteral("%1..%2").arg(picture.left()).arg(picture.right())));
+    QVERIFY(picture.top() < 250 * 600 / 1440.0 + 10);
 }
 
 void PrintPaintTest::paperFollowsTheLocale_data() {

@@ -1,8 +1,11 @@
 // Print, Print Preview and Print Setup on a stand-in main window: the preview takes the
-// window's place of the calculator and gives it back, as big as it was; the print dialog
-// prints into a PDF; every dialog goes through the modal seam.
+// window's place of the calculator, as high as the screen, and gives it back as big and
+// where it was; Esc closes it; the print dialog prints into a PDF under a plain file name;
+// every dialog goes through the modal seam.
 
+#include <QApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -33,6 +36,27 @@ namespace {
 
 const QString kTitle = QStringLiteral("Tape Title");
 
+// As the program's keyboard table: every key it knows, Esc among them, claimed for the
+// calculator before any widget of the window sees it.
+class KeyboardTable : public QObject {
+public:
+    explicit KeyboardTable(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
+    int claimed = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() != QEvent::KeyPress || !widget || widget->window() != window_ ||
+            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
+            return false;
+        ++claimed;
+        return true;
+    }
+
+private:
+    QWidget* window_;
+};
+
 // A main window as the program's: a fixed-size form in the middle, a menu, a toolbar, and a
 // size that follows the form.
 struct Frame {
@@ -50,6 +74,7 @@ struct Frame {
         window.move(40, 30);
         window.show();
     }
+    KeyboardTable keyboard{&window};
 };
 
 struct Rig {
@@ -91,6 +116,7 @@ class TapePrintingTest : public QObject {
     Q_OBJECT
 private slots:
     void previewTakesTheWindowAndGivesItBack();
+    void escClosesThePreview();
     void previewPagesAndButtons();
     void printWritesTheChosenPdf();
     void cancelledPrintKeepsThePreparation();
@@ -115,11 +141,11 @@ void TapePrintingTest::previewTakesTheWindowAndGivesItBack() {
     QVERIFY(rig.frame.toolBar->isHidden());
     QVERIFY(rig.frame.form->isHidden());
     QCOMPARE(rig.frame.form->parentWidget(), &rig.frame.window);
-    // Grown to a page that can be read, from the same corner.
-    const int screenHeight = rig.frame.window.screen()->availableGeometry().height();
-    QVERIFY2(rig.frame.window.height() >= screenHeight / 2,
-             qPrintable(QStringLiteral("%1 high").arg(rig.frame.window.height())));
-    QCOMPARE(rig.frame.window.pos(), topLeft);
+    // Grown to the screen's height, so that a page can be read, and moved up to have it.
+    const QRect screen = rig.frame.window.screen()->availableGeometry();
+    QCOMPARE(rig.frame.window.frameGeometry().height(), screen.height());
+    QVERIFY(screen.contains(rig.frame.window.frameGeometry()));
+    QCOMPARE(rig.frame.window.x(), topLeft.x());
 
     QVERIFY(rig.previewButton(QStringLiteral("Close")));
     QTest::mouseClick(rig.previewButton(QStringLiteral("Close")), Qt::LeftButton);
@@ -138,6 +164,24 @@ void TapePrintingTest::previewTakesTheWindowAndGivesItBack() {
     QCOMPARE(rig.modeChanges.count(), 4);
 }
 
+void TapePrintingTest::escClosesThePreview() {
+    Rig rig(10);
+    const QPoint topLeft = rig.frame.window.pos();
+    ModalScript script;
+    script.expect(kTitle, QDialog::Accepted);
+    rig.printing.OnFilePrintPreview();
+    QTRY_VERIFY(rig.printing.previewPane()->preview().hasFocus());
+    QTest::keyClick(&rig.printing.previewPane()->preview(), Qt::Key_Escape);
+    ZOVREK_VERIFY_MODALS(script);
+    QVERIFY(!rig.printing.previewing());
+    QCOMPARE(rig.frame.keyboard.claimed, 0);
+    QCOMPARE(rig.frame.window.centralWidget(), rig.frame.form);
+    QCOMPARE(rig.frame.window.pos(), topLeft);
+    // Afterwards Esc is the calculator's again.
+    QTest::keyClick(rig.frame.form, Qt::Key_Escape);
+    QCOMPARE(rig.frame.keyboard.claimed, 1);
+}
+
 void TapePrintingTest::previewPagesAndButtons() {
     Rig rig(60);  // 60 lines: a full page and an empty one
     ModalScript script;
@@ -154,9 +198,18 @@ void TapePrintingTest::previewPagesAndButtons() {
     QPushButton* zoomOut = rig.previewButton(QStringLiteral("Zoom Out"));
     QVERIFY(next && previous && zoomIn && zoomOut);
     QVERIFY(next->isEnabled() && !previous->isEnabled());
+    QCOMPARE(rig.printing.previewPane()->pageText(), QStringLiteral("Page 1 of 2"));
+    // The pages take the keys: Page Down scrolls to the next page.
+    QVERIFY(preview.focusProxy());
+    QTest::keyClick(preview.focusProxy(), Qt::Key_PageDown);
+    QTRY_COMPARE(preview.currentPage(), 2);
+    QCOMPARE(rig.printing.previewPane()->pageText(), QStringLiteral("Page 2 of 2"));
+    QTest::mouseClick(previous, Qt::LeftButton);
+    QCOMPARE(preview.currentPage(), 1);
     QTest::mouseClick(next, Qt::LeftButton);
     QCOMPARE(preview.currentPage(), 2);
     QVERIFY(!next->isEnabled() && previous->isEnabled());
+    QCOMPARE(rig.printing.previewPane()->pageText(), QStringLiteral("Page 2 of 2"));
 
     QVERIFY(zoomIn->isEnabled() && !zoomOut->isEnabled());
     const qreal whole = preview.zoomFactor();
@@ -172,10 +225,17 @@ void TapePrintingTest::printWritesTheChosenPdf() {
     Rig rig(121);
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("tape.pdf"));
+    // The print dialog proposes a file named after the title: a plain name, in no other folder.
+    rig.document.SetTitle("../../Q1/Q2 budget");
+    QString proposed;
     ModalScript script;
-    script.expect(kTitle, QDialog::Accepted).expect(QStringLiteral("Print"), printTo(path));
+    script.expect(kTitle, QDialog::Accepted).expect(QStringLiteral("Print"), [&](QDialog& dialog) {
+        proposed = static_cast<QPrintDialog&>(dialog).printer()->docName();
+        return printTo(path)(dialog);
+    });
     rig.printing.OnFilePrint();
     ZOVREK_VERIFY_MODALS(script);
+    QCOMPARE(proposed, QStringLiteral("-..-Q1-Q2 budget"));
     QCOMPARE(pdfPages(path), 3);
     QCOMPARE(rig.calculator.m_printLinesUsed, 1);
     QCOMPARE(rig.calculator.m_printPage, 3);

@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QtTest>
 #include <functional>
 
@@ -24,6 +25,15 @@ QLineEdit* titleEdit(QDialog& dialog) {
     return dialog.findChild<QLineEdit*>(QStringLiteral("control%1").arg(TapeTitleDialogTexts::kEditId));
 }
 
+// Types `text` a character at a time, in any script, as an input method hands it on.
+void typeText(QWidget* widget, const QString& text) {
+    for (const char32_t c : text.toUcs4()) {
+        const QString character = QString::fromUcs4(&c, 1);
+        QTest::sendKeyEvent(QTest::Press, widget, Qt::Key_unknown, character, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Release, widget, Qt::Key_unknown, character, Qt::NoModifier);
+    }
+}
+
 // The user's part: types into the shown dialog and ends it with `key`.
 qt::Modal::Answerer typing(const QString& text, Qt::Key key, QString* seenPreset = nullptr) {
     return [=](QDialog& dialog) {
@@ -31,7 +41,7 @@ qt::Modal::Answerer typing(const QString& text, Qt::Key key, QString* seenPreset
         if (!QTest::qWaitForWindowExposed(&dialog)) return -1;
         QLineEdit* edit = titleEdit(dialog);
         if (seenPreset) *seenPreset = edit->selectedText();
-        QTest::keyClicks(edit, text);
+        typeText(edit, text);
         QTest::keyClick(edit, key);
         return dialog.result();
     };
@@ -45,6 +55,7 @@ private slots:
     void looksAsTheTemplateSays();
     void titleFromTheDialog_data();
     void titleFromTheDialog();
+    void longPresetIsCheckedOnOk();
 };
 
 void TapeTitleDialogTest::looksAsTheTemplateSays() {
@@ -79,6 +90,9 @@ void TapeTitleDialogTest::titleFromTheDialog_data() {
         << "" << "tape.cal" << "March" << int(Qt::Key_Return) << "March" << "March";
     QTest::newRow("32 characters at most") << "" << "Untitled" << forty << int(Qt::Key_Return)
                                            << forty.left(32) << forty.left(32);
+    QTest::newRow("any script, UTF-8 on") << "" << "tape.cal" << QStringLiteral("Καφές ☕ 東京")
+                                          << int(Qt::Key_Return) << QStringLiteral("Καφές ☕ 東京")
+                                          << QStringLiteral("Καφές ☕ 東京");
     QTest::newRow("Esc keeps the title printed before")
         << "April" << "tape.cal" << "May" << int(Qt::Key_Escape) << "April" << "tape.cal";
     QTest::newRow("Esc at first prints no title")
@@ -107,6 +121,46 @@ void TapeTitleDialogTest::titleFromTheDialog() {
     QCOMPARE(preset, document);  // shown selected, so typing replaces it
     QCOMPARE(QString::fromStdString(state.m_printTitle), printTitle);
     QCOMPARE(QString::fromStdString(doc.GetTitle()), documentTitle);
+}
+
+void TapeTitleDialogTest::longPresetIsCheckedOnOk() {
+    // A long file name is shown whole, not cut; it can only be shortened, and OK refuses it
+    // with a message until it holds 32 characters.
+    const QString preset = QStringLiteral("a-rather-long-tape-file-name-of-march.cal");
+    QVERIFY(preset.size() > 32);
+    CalculatorState state;
+    CZOVREKDoc doc;
+    doc.SetTitle(preset.toStdString());
+    QString shown, afterTyping;
+    bool openAfterRefusal = false;
+    ModalScript script;
+    script.expect(kTitle, [&](QDialog& dialog) {
+        dialog.show();
+        if (!QTest::qWaitForWindowExposed(&dialog)) return -1;
+        QLineEdit* edit = titleEdit(dialog);
+        shown = edit->text();
+        QTest::keyClick(edit, Qt::Key_End);
+        typeText(edit, QStringLiteral("xyz"));
+        afterTyping = edit->text();
+        QTest::keyClick(edit, Qt::Key_Return);
+        openAfterRefusal = dialog.isVisible() && dialog.result() != QDialog::Accepted;
+        QTest::keyClick(edit, Qt::Key_End);
+        for (qsizetype i = 32; i < preset.size(); ++i) QTest::keyClick(edit, Qt::Key_Backspace);
+        QTest::keyClick(edit, Qt::Key_Return);
+        return dialog.result();
+    });
+    script.expect(QStringLiteral("ZOVREK"), [](QDialog& box) {
+        const QString text = static_cast<QMessageBox&>(box).text();
+        return text == QStringLiteral("Please enter no more than 32 characters.") ? int(QMessageBox::Ok) : -1;
+    });
+    qt::TapeTitlePrompt prompt(nullptr);
+    askPrintTitle(state, doc, prompt);
+
+    ZOVREK_VERIFY_MODALS(script);
+    QCOMPARE(shown, preset);
+    QCOMPARE(afterTyping, preset);
+    QVERIFY(openAfterRefusal);
+    QCOMPARE(QString::fromStdString(state.m_printTitle), preset.left(32));
 }
 
 QTEST_MAIN(TapeTitleDialogTest)
