@@ -16,7 +16,7 @@ constexpr char kUnmappable = '?';
 
 }  // namespace
 
-TapeEdit::TapeEdit(QWidget* parent) : QPlainTextEdit(parent) {
+TapeEdit::TapeEdit(QWidget* parent) : PasteGuarded<QPlainTextEdit>(parent) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);

@@ -1,7 +1,8 @@
 #pragma once
 // The Tape Editor's tape control: an editable multi-line edit, right-aligned, in which Enter
 // starts a new line. It takes and gives its text with "\r\n" line ends, as the tape has
-// them, and paints the chosen colour behind the characters only.
+// them, and paints the chosen colour behind the characters only. A paste with nothing on the
+// clipboard pastes nothing.
 
 #include <QColor>
 #include <QPlainTextEdit>
@@ -9,9 +10,11 @@
 #include <string>
 #include <string_view>
 
+#include "shell/qt/paste_guard.h"
+
 namespace zovrek::qt {
 
-class TapeEdit : public QPlainTextEdit {
+class TapeEdit : public PasteGuarded<QPlainTextEdit> {
     Q_OBJECT
 public:
     explicit TapeEdit(QWidget* parent = nullptr);

@@ -4,9 +4,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QtTest>
 #include <functional>
@@ -166,6 +168,26 @@ private slots:
         QCOMPARE(messages, expected);
         QCOMPARE(rig.calc.m_tape.view(), tapeBefore);
         QCOMPARE(rig.calc.m_display, "8.00");
+    }
+
+    // With no program owning the clipboard (its data has no format), the paste keys paste
+    // nothing and the tape stays as it was.
+    void pasteWithoutClipboardOwnerKeepsTheTape() {
+        Rig rig;
+        ModalScript script;
+        script.expect(kTitle, acting([](QDialog& d) {
+            show(d);
+            QGuiApplication::clipboard()->setMimeData(new QMimeData);
+            QPlainTextEdit* edit = tapeEdit(d);
+            const QString before = edit->toPlainText();
+            goToLineEnd(edit, 1);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+            QCOMPARE(edit->toPlainText(), before);
+            click(d, te::kCancelId);
+        }));
+        QVERIFY(rig.tapeEdit());
+        ZOVREK_VERIFY_MODALS(script);
     }
 
     // A total too long for the places setting: the warning, with its own OK, and the text
