@@ -10,11 +10,16 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTextBlock>
 #include <QtTest>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "editor/qt/tape_edit.h"
 #include "editor/qt/tape_editor_launcher.h"
 #include "editor/tape_editor_texts.h"
 #include "engine/calculator.h"
@@ -88,6 +93,29 @@ zovrek::qt::Modal::Answerer readingInto(QStringList& texts) {
         texts << qobject_cast<QMessageBox*>(&box)->text();
         return int(QMessageBox::Ok);
     };
+}
+
+// A tape of running additions of 1.25 to 12.50, four lines an addition after the first;
+// the line `wrong` (from 0), if any, reads " 7".
+std::string additions(int count, int wrong = -1) {
+    std::vector<std::string> lines{" 12.50"};
+    for (int i = 1; i <= count; ++i)
+        lines.insert(lines.end(), {" +", " 1.25", " =", " " + std::to_string(i) + ".00"});
+    if (wrong >= 0) lines[static_cast<std::size_t>(wrong)] = " 7";
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+zovrek::TapeEditorInput inputOf(std::string text) {
+    zovrek::TapeEditorInput input;
+    input.editText = std::move(text);
+    input.placesText = "2";
+    return input;
+}
+
+zovrek::qt::TapeEdit* tapeEditOf(QDialog& dialog) {
+    return qobject_cast<zovrek::qt::TapeEdit*>(tapeEdit(dialog));
 }
 
 }  // namespace
@@ -188,6 +216,116 @@ private slots:
         }));
         QVERIFY(rig.tapeEdit());
         ZOVREK_VERIFY_MODALS(script);
+    }
+
+    // Update stops at a number where an operator belongs, far down a long tape: once the
+    // message is closed, that line is selected whole, in view, and the tape has the focus.
+    void structureErrorLineIsSelected() {
+        bool selectedBeforeClosing = false;
+        ModalScript script;
+        script.expect(kTitle, acting([](QDialog& d) {
+            show(d);
+            click(d, te::kUpdateId);
+            QPlainTextEdit* edit = tapeEdit(d);
+            QCOMPARE(edit->textCursor().block().blockNumber(), 393);
+            QCOMPARE(edit->textCursor().selectedText(), QStringLiteral(" 7"));
+            QVERIFY(edit->viewport()->rect().contains(edit->cursorRect()));
+            QCOMPARE(QApplication::focusWidget(), edit);
+            click(d, te::kCancelId);
+        }));
+        script.expect(kMessageTitle, [&selectedBeforeClosing](QDialog& box) {
+            auto* editor = qobject_cast<QDialog*>(box.parentWidget());
+            selectedBeforeClosing = tapeEdit(*editor)->textCursor().hasSelection();
+            return int(QMessageBox::Ok);
+        });
+        // A number where the " +" of the 99th addition belongs.
+        zovrek::qt::TapeEditorDialogs launcher(nullptr);
+        QVERIFY(!launcher.runModal(inputOf(additions(100, 393))));
+        ZOVREK_VERIFY_MODALS(script);
+        QVERIFY(!selectedBeforeClosing);
+    }
+
+    // A tape of 100,000 lines goes in while events go on, with its progress shown and the
+    // tape read-only; after that it is the whole tape, editable, without an undo of the
+    // loading. Update reads the whole tape even when pressed before it is all in.
+    void longTapeGoesInWhileTheProgramGoesOn() {
+        const std::string text = additions(25'000);
+        const std::string marked = zovrek::markSeparators(text);
+        ModalScript script;
+        script.expect(kTitle, acting([&marked](QDialog& d) {
+            show(d);
+            zovrek::qt::TapeEdit* edit = tapeEditOf(d);
+            auto* bar = edit->findChild<QProgressBar*>();
+            QVERIFY(edit->loading());
+            QVERIFY(bar->isVisible());
+            QVERIFY(edit->isReadOnly());
+            int turns = 0;
+            QTimer ticking;
+            QObject::connect(&ticking, &QTimer::timeout, [&turns] { ++turns; });
+            ticking.start(0);
+            int lastShown = bar->value();
+            while (edit->loading()) {
+                QApplication::processEvents();
+                QVERIFY(bar->value() >= lastShown);
+                lastShown = bar->value();
+            }
+            QVERIFY(turns > 1);
+            QVERIFY(!bar->isVisible());
+            QVERIFY(!edit->isReadOnly());
+            QVERIFY(!edit->document()->isUndoAvailable());
+            QCOMPARE(edit->tapeText(), marked);
+
+            click(d, te::kReEditId);  // the same text again, going in
+            QVERIFY(edit->loading());
+            click(d, te::kUpdateId);
+            QVERIFY(edit->tapeText().ends_with(" =\r\n 31262.50\r\n"));
+            click(d, te::kCancelId);
+        }));
+        zovrek::qt::TapeEditorDialogs launcher(nullptr);
+        QVERIFY(!launcher.runModal(inputOf(text)));
+        ZOVREK_VERIFY_MODALS(script);
+    }
+
+    void longLinesWrapAnywhere_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<bool>("anywhere");
+        QTest::newRow("calculator tape") << QString() << false;
+        QTest::newRow("a note typed") << QStringLiteral("Groceries at the market") << false;
+        QTest::newRow("a long number pasted")
+            << QString(zovrek::qt::TapeEdit::kLongestWordWrappedLine + 1, u'7') << true;
+    }
+
+    // Qt takes the square of a word's length to wrap it by words: a line longer than the
+    // edit can ever show wraps anywhere (a tape of a number of 200,000 digits froze the
+    // program for seconds at each key).
+    void longLinesWrapAnywhere() {
+        QFETCH(QString, typed);
+        QFETCH(bool, anywhere);
+        const QTextOption::WrapMode expected =
+            anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+        ModalScript script;
+        script.expect(kTitle, acting([&](QDialog& d) {
+            show(d);
+            QPlainTextEdit* edit = tapeEdit(d);
+            goToLineEnd(edit, 0);
+            QGuiApplication::clipboard()->setText(typed);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(edit->wordWrapMode(), expected);
+            click(d, te::kCancelId);
+        }));
+        zovrek::qt::TapeEditorDialogs launcher(nullptr);
+        QVERIFY(!launcher.runModal(inputOf(additions(2))));
+        ZOVREK_VERIFY_MODALS(script);
+
+        // A tape holding such a line wraps it anywhere from the start.
+        ModalScript opening;
+        opening.expect(kTitle, acting([&](QDialog& d) {
+            show(d);
+            QCOMPARE(tapeEdit(d)->wordWrapMode(), QTextOption::WrapAnywhere);
+            click(d, te::kCancelId);
+        }));
+        QVERIFY(!launcher.runModal(inputOf(" " + std::string(200'000, '7') + "\r\n +\r\n 1\r\n")));
+        ZOVREK_VERIFY_MODALS(opening);
     }
 
     // A total too long for the places setting: the warning, with its own OK, and the text
