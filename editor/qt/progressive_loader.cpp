@@ -78,12 +78,6 @@ bool ProgressiveLoader::step() {
     return true;
 }
 
-void ProgressiveLoader::finish() {
-    if (!loading()) return;
-    while (!step()) bar_->repaint();
-    done();
-}
-
 void ProgressiveLoader::done() {
     timer_.stop();
     if (!bar_->isHidden()) {

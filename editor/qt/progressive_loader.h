@@ -25,9 +25,9 @@ public:
     /// While the edit is hidden, all of it waits for its showing (which sets the width the
     /// lines are laid out in). Actions waiting for an earlier text are dropped.
     void load(QString text);
-    /// Puts the rest in now, still showing the progress.
-    void finish();
     bool loading() const { return !started_ || next_ < text_.size(); }
+    /// While loading, the whole text being put in (the edit shows its beginning).
+    const QString& text() const { return text_; }
     /// Runs `action` once the whole text is in: at once when it is.
     void whenLoaded(std::function<void()> action);
 

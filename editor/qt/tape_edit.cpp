@@ -80,21 +80,24 @@ void TapeEdit::selectLine(std::size_t line) {
 }
 
 std::string TapeEdit::tapeText() {
-    loader_->finish();
-    // The raw text keeps every character as typed (toPlainText would turn a no-break space
-    // into a space). Blocks are parted by the paragraph separator, a Shift+Enter break is the
-    // line separator; a character beyond Latin-1 (a surrogate pair counts as one) becomes "?".
-    const QString raw = document()->toRawText();
+    // While the text goes in, the edit is read-only: its text is the one going in, whose line
+    // breaks it takes as the document does. Afterwards the raw text keeps every character as
+    // typed (toPlainText would turn a no-break space into a space); its blocks are parted by
+    // the paragraph separator, and a Shift+Enter break is the line separator. A character
+    // beyond Latin-1 (a surrogate pair counts as one) becomes "?".
+    const QString raw = loader_->loading() ? loader_->text() : document()->toRawText();
     std::string text;
     text.reserve(static_cast<std::size_t>(raw.size()) + static_cast<std::size_t>(blockCount()));
     const QChar* c = raw.constData();
     const QChar* const end = c + raw.size();
     for (; c < end; ++c) {
         const char16_t u = c->unicode();
-        if (u < 0x100) {
-            text += static_cast<char>(u);
-        } else if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator) {
+        if (u == u'\r' || u == u'\n' || u == QChar::ParagraphSeparator ||
+            u == QChar::LineSeparator) {
             text += "\r\n";
+            if (u == u'\r' && c + 1 < end && c[1] == u'\n') ++c;
+        } else if (u < 0x100) {
+            text += static_cast<char>(u);
         } else {
             text += kUnmappable;
             if (c->isHighSurrogate() && c + 1 < end && c[1].isLowSurrogate()) ++c;
