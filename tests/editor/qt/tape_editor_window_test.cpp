@@ -107,15 +107,12 @@ std::string additions(int count, int wrong = -1) {
     return text;
 }
 
-zovrek::TapeEditorInput inputOf(std::string text) {
+// Runs the editor on `text`, as the scripted user ends it.
+std::optional<zovrek::TapeEditorResult> runOn(const std::string& text) {
     zovrek::TapeEditorInput input;
-    input.editText = std::move(text);
+    input.editText = text;
     input.placesText = "2";
-    return input;
-}
-
-zovrek::qt::TapeEdit* tapeEditOf(QDialog& dialog) {
-    return qobject_cast<zovrek::qt::TapeEdit*>(tapeEdit(dialog));
+    return zovrek::qt::TapeEditorDialogs(nullptr).runModal(input);
 }
 
 }  // namespace
@@ -201,7 +198,6 @@ private slots:
     // With no program owning the clipboard (its data has no format), the paste keys paste
     // nothing and the tape stays as it was.
     void pasteWithoutClipboardOwnerKeepsTheTape() {
-        Rig rig;
         ModalScript script;
         script.expect(kTitle, acting([](QDialog& d) {
             show(d);
@@ -214,14 +210,13 @@ private slots:
             QCOMPARE(edit->toPlainText(), before);
             click(d, te::kCancelId);
         }));
-        QVERIFY(rig.tapeEdit());
+        QVERIFY(!runOn(additions(1)));
         ZOVREK_VERIFY_MODALS(script);
     }
 
-    // Update stops at a number where an operator belongs, far down a long tape: once the
-    // message is closed, that line is selected whole, in view, and the tape has the focus.
+    // Update stops at a number where the " +" of the 99th addition belongs: once the message
+    // is closed, that line is selected whole, in view, and the tape has the focus.
     void structureErrorLineIsSelected() {
-        bool selectedBeforeClosing = false;
         ModalScript script;
         script.expect(kTitle, acting([](QDialog& d) {
             show(d);
@@ -233,49 +228,34 @@ private slots:
             QCOMPARE(QApplication::focusWidget(), edit);
             click(d, te::kCancelId);
         }));
-        script.expect(kMessageTitle, [&selectedBeforeClosing](QDialog& box) {
-            auto* editor = qobject_cast<QDialog*>(box.parentWidget());
-            selectedBeforeClosing = tapeEdit(*editor)->textCursor().hasSelection();
-            return int(QMessageBox::Ok);
-        });
-        // A number where the " +" of the 99th addition belongs.
-        zovrek::qt::TapeEditorDialogs launcher(nullptr);
-        QVERIFY(!launcher.runModal(inputOf(additions(100, 393))));
+        script.expect(kMessageTitle, int(QMessageBox::Ok));
+        QVERIFY(!runOn(additions(100, 393)));
         ZOVREK_VERIFY_MODALS(script);
-        QVERIFY(!selectedBeforeClosing);
     }
 
-    // A tape of 100,000 lines goes in while events go on, with its progress shown and the
-    // tape read-only; after that it is the whole tape, editable, without an undo of the
-    // loading. Update reads the whole tape even when pressed before it is all in.
+    // A tape of 100,000 lines goes in while events go on, read-only, with its progress shown;
+    // then it is editable, without an undo of the loading. Its text is the whole tape all
+    // along, so Update pressed before it is all in reads all of it.
     void longTapeGoesInWhileTheProgramGoesOn() {
-        // Line breaks of every kind a file may hold; the edit gives each back as "\r\n".
         const std::string marked = zovrek::markSeparators(additions(25'000));
+        // Line breaks of every kind a file may hold; the edit gives each back as "\r\n".
         std::string text = additions(25'000);
         text.replace(text.find("\r\n"), 2, "\n");
         text.replace(text.find("\r\n"), 2, "\r");
         ModalScript script;
         script.expect(kTitle, acting([&marked](QDialog& d) {
             show(d);
-            zovrek::qt::TapeEdit* edit = tapeEditOf(d);
+            auto* edit = qobject_cast<zovrek::qt::TapeEdit*>(tapeEdit(d));
             auto* bar = edit->findChild<QProgressBar*>();
-            QVERIFY(edit->loading());
+            QVERIFY(edit->loading() && bar->isVisible() && edit->isReadOnly());
             QCOMPARE(edit->tapeText(), marked);
-            QVERIFY(bar->isVisible());
-            QVERIFY(edit->isReadOnly());
             int turns = 0;
             QTimer ticking;
             QObject::connect(&ticking, &QTimer::timeout, [&turns] { ++turns; });
             ticking.start(0);
-            int lastShown = bar->value();
-            while (edit->loading()) {
-                QApplication::processEvents();
-                QVERIFY(bar->value() >= lastShown);
-                lastShown = bar->value();
-            }
+            QTRY_VERIFY_WITH_TIMEOUT(!edit->loading(), 60000);
             QVERIFY(turns > 1);
-            QVERIFY(!bar->isVisible());
-            QVERIFY(!edit->isReadOnly());
+            QVERIFY(!bar->isVisible() && !edit->isReadOnly());
             QVERIFY(!edit->document()->isUndoAvailable());
             QCOMPARE(edit->tapeText(), marked);
 
@@ -285,51 +265,34 @@ private slots:
             QVERIFY(edit->tapeText().ends_with(" =\r\n 31262.50\r\n"));
             click(d, te::kCancelId);
         }));
-        zovrek::qt::TapeEditorDialogs launcher(nullptr);
-        QVERIFY(!launcher.runModal(inputOf(text)));
+        QVERIFY(!runOn(text));
         ZOVREK_VERIFY_MODALS(script);
     }
 
-    void longLinesWrapAnywhere_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("anywhere");
-        QTest::newRow("calculator tape") << QString() << false;
-        QTest::newRow("a note typed") << QStringLiteral("Groceries at the market") << false;
-        QTest::newRow("a long number pasted")
-            << QString(zovrek::qt::TapeEdit::kLongestWordWrappedLine + 1, u'7') << true;
-    }
-
-    // Qt takes the square of a word's length to wrap it by words: a line longer than the
-    // edit can ever show wraps anywhere (a tape of a number of 200,000 digits froze the
-    // program for seconds at each key).
+    // Qt takes the square of a word's length to wrap it by words (a number of 200,000 digits
+    // froze the program for seconds at each key): a line longer than the edit can usefully
+    // show wraps anywhere, whether the tape holds it or it is pasted.
     void longLinesWrapAnywhere() {
-        QFETCH(QString, typed);
-        QFETCH(bool, anywhere);
-        const QTextOption::WrapMode expected =
-            anywhere ? QTextOption::WrapAnywhere : QTextOption::WrapAtWordBoundaryOrAnywhere;
+        const QString longNumber(zovrek::qt::TapeEdit::kLongestWordWrappedLine + 1, u'7');
         ModalScript script;
-        script.expect(kTitle, acting([&](QDialog& d) {
+        script.expect(kTitle, acting([&longNumber](QDialog& d) {
             show(d);
             QPlainTextEdit* edit = tapeEdit(d);
+            QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
             goToLineEnd(edit, 0);
-            QGuiApplication::clipboard()->setText(typed);
+            QGuiApplication::clipboard()->setText(longNumber);
             QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
-            QCOMPARE(edit->wordWrapMode(), expected);
+            QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAnywhere);
             click(d, te::kCancelId);
         }));
-        zovrek::qt::TapeEditorDialogs launcher(nullptr);
-        QVERIFY(!launcher.runModal(inputOf(additions(2))));
-        ZOVREK_VERIFY_MODALS(script);
-
-        // A tape holding such a line wraps it anywhere from the start.
-        ModalScript opening;
-        opening.expect(kTitle, acting([&](QDialog& d) {
+        script.expect(kTitle, acting([](QDialog& d) {
             show(d);
             QCOMPARE(tapeEdit(d)->wordWrapMode(), QTextOption::WrapAnywhere);
             click(d, te::kCancelId);
         }));
-        QVERIFY(!launcher.runModal(inputOf(" " + std::string(200'000, '7') + "\r\n +\r\n 1\r\n")));
-        ZOVREK_VERIFY_MODALS(opening);
+        QVERIFY(!runOn(additions(2)));
+        QVERIFY(!runOn(" " + std::string(200'000, '7') + "\r\n +\r\n 1\r\n"));
+        ZOVREK_VERIFY_MODALS(script);
     }
 
     // A total too long for the places setting: the warning, with its own OK, and the text
