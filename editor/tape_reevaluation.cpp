@@ -162,15 +162,17 @@ void TapeReevaluation::UpdateTape() {
         return;
     }
 
-    evaluate();
+    const std::optional<std::size_t> errorLine = evaluate();
     rewrite();
 
     window_.showEditText(m_editText);
+    // Each counted line is one line of the rewritten text, so the index holds there too.
+    if (errorLine) window_.showErrorLine(*errorLine);
     m_lineCount = 0;
     m_updated = true;
 }
 
-void TapeReevaluation::evaluate() {
+std::optional<std::size_t> TapeReevaluation::evaluate() {
     double first = 0;
     double second = 0;
     int applyOp = OpNone;
@@ -187,6 +189,9 @@ void TapeReevaluation::evaluate() {
     bool blankFound = false;
     bool doubleClearFound = false;
     bool previousHadClear = false;
+    // Where the replay stopped; for a fault of the pre-scan, its first faulty line, which
+    // is where the user has to look.
+    std::optional<std::size_t> errorLine;
 
     // Structure pre-scan.
     for (std::size_t i = 0; i < m_lineCount; ++i) {
@@ -194,6 +199,7 @@ void TapeReevaluation::evaluate() {
         const bool hasClear = entry.find(m_clearMark) != std::string_view::npos;
         if (entry.empty()) errorFound = blankFound = true;
         if (hasClear && previousHadClear) errorFound = doubleClearFound = true;
+        if (errorFound && !errorLine) errorLine = i;
         previousHadClear = hasClear;
     }
     // A closing clear line takes no part and keeps only its note.
@@ -283,6 +289,7 @@ void TapeReevaluation::evaluate() {
             if (!ok) {
                 window_.showMessage(kFormatMessage);
                 errorFound = true;
+                errorLine = i;
             }
             return ok;
         };
@@ -360,7 +367,11 @@ void TapeReevaluation::evaluate() {
         lineHasNumber = false;
     }
 
-    if (!errorFound && !numberPending) window_.showMessage(kFormatMessage);
+    if (!errorFound && !numberPending) {
+        window_.showMessage(kFormatMessage);
+        errorLine = m_lineCount - 1;
+    }
+    return errorLine;
 }
 
 void TapeReevaluation::rewrite() {
@@ -411,6 +422,7 @@ public:
     explicit RecordingWindow(Reevaluation& out) : out_(out) {}
     void showMessage(std::string_view text) override { out_.messages.emplace_back(text); }
     void showOutOfRange() override { out_.dialogs.emplace_back(kOutOfRangeTitle); }
+    void showErrorLine(std::size_t line) override { out_.errorLine = line; }
 
 private:
     Reevaluation& out_;

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <deque>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,9 @@ public:
     virtual void readEditText(std::string& editText) { (void)editText; }
     /// Data exchange to the controls: shows `editText` in the tape edit control.
     virtual void showEditText(std::string_view editText) { (void)editText; }
+    /// Points the user at line `line` (from 0) of the shown text, where the Update stopped on
+    /// a structure error. Comes last, after the messages and the rewritten text.
+    virtual void showErrorLine(std::size_t line) { (void)line; }
 };
 
 /// The tape text operations of the Tape Editor: MarkSeparators, UpdateTape, FormatResult.
@@ -88,7 +92,8 @@ protected:
 
 private:
     void split();
-    void evaluate();
+    /// Replays the lines; returns the line at fault when there is a structure error.
+    std::optional<std::size_t> evaluate();
     void rewrite();
 
     TapeEditorWindow& window_;
@@ -121,6 +126,7 @@ struct Reevaluation {
     std::string lastValue;             ///< entry of the last line holding a number
     std::vector<std::string> messages; ///< message box texts, in order
     std::vector<std::string> dialogs;  ///< titles of other dialogs shown, in order
+    std::optional<std::size_t> errorLine;  ///< line pointed at after a structure error
 };
 
 /// One Update on `text` with the decimal-places setting `places` (1 = "F", 2..4 = 1..3

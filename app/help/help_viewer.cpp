@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/help/help_topics.h"
+#include "shell/qt/paste_guard.h"
 
 namespace zovrek::qt {
 namespace {
@@ -49,7 +50,7 @@ HelpViewer::HelpViewer(QWidget* parent)
       m_back(historyButton(this, QStyle::SP_ArrowBack, tr("Back"), QKeySequence::Back)),
       m_forward(historyButton(this, QStyle::SP_ArrowForward, tr("Forward"), QKeySequence::Forward)),
       m_contents(new QTreeWidget(this)),
-      m_browser(new QTextBrowser(this)) {
+      m_browser(new PasteGuarded<QTextBrowser>(this)) {
     setWindowTitle(tr("ZOVREK Help"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(760, 560);

@@ -2,10 +2,11 @@
 
 #include <QApplication>
 #include <QPainter>
-#include <QShowEvent>
 #include <QTextBlock>
 #include <QTextLayout>
+#include <algorithm>
 
+#include "editor/qt/progressive_loader.h"
 #include "shell/qt/text_background.h"
 
 namespace zovrek::qt {
@@ -16,7 +17,8 @@ constexpr char kUnmappable = '?';
 
 }  // namespace
 
-TapeEdit::TapeEdit(QWidget* parent) : QPlainTextEdit(parent) {
+TapeEdit::TapeEdit(QWidget* parent)
+    : PasteGuarded<QPlainTextEdit>(parent), loader_(new ProgressiveLoader(this)) {
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setTabChangesFocus(true);
@@ -26,47 +28,76 @@ TapeEdit::TapeEdit(QWidget* parent) : QPlainTextEdit(parent) {
     document()->setDefaultTextOption(option);
     document()->setDocumentMargin(2);
     setAccessibleName(tr("Tape"));
+    connect(document(), &QTextDocument::contentsChange, this,
+            [this](int from, int, int charsAdded) { wrapAnywhereIfLong(from, charsAdded); });
 }
 
 void TapeEdit::setTapeText(std::string_view text) {
     // The tape is 8-bit text, one character a byte (Latin-1), so every byte comes back as it
     // went in. The document takes "\r\n", "\r" and "\n" alike as a line break.
     QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-    if (isVisible()) {
-        document()->setPlainText(shown);
-        pending_.reset();
-    } else {
-        pending_ = std::move(shown);
+    qsizetype longest = 0;
+    for (qsizetype start = 0; start < shown.size();) {
+        qsizetype end = shown.indexOf(u'\n', start);
+        if (end < 0) end = shown.size();
+        longest = std::max(longest, end - start);
+        start = end + 1;
+    }
+    // The old text goes first, so that changing the wrap lays out nothing.
+    document()->clear();
+    setWordWrapMode(longest > kLongestWordWrappedLine ? QTextOption::WrapAnywhere
+                                                      : QTextOption::WrapAtWordBoundaryOrAnywhere);
+    loader_->load(std::move(shown));
+}
+
+void TapeEdit::wrapAnywhereIfLong(int from, int charsAdded) {
+    if (wordWrapMode() == QTextOption::WrapAnywhere || loader_->loading()) return;
+    // Called before the change is laid out: a typed or pasted long line never wraps by words.
+    const QTextBlock last = document()->findBlock(from + charsAdded);
+    for (QTextBlock block = document()->findBlock(from); block.isValid(); block = block.next()) {
+        if (block.length() > kLongestWordWrappedLine) {
+            setWordWrapMode(QTextOption::WrapAnywhere);
+            return;
+        }
+        if (block == last) break;
     }
 }
 
-void TapeEdit::showEvent(QShowEvent* event) {
-    QPlainTextEdit::showEvent(event);
-    showPending();
-}
+bool TapeEdit::loading() const { return loader_->loading(); }
 
-void TapeEdit::showPending() {
-    if (!pending_) return;
-    document()->setPlainText(*pending_);
-    pending_.reset();
+void TapeEdit::whenLoaded(std::function<void()> action) { loader_->whenLoaded(std::move(action)); }
+
+void TapeEdit::selectLine(std::size_t line) {
+    whenLoaded([this, line] {
+        const QTextBlock block = document()->findBlockByNumber(static_cast<int>(line));
+        if (!block.isValid()) return;
+        QTextCursor cursor(block);
+        cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        setTextCursor(cursor);
+        centerCursor();
+        setFocus(Qt::OtherFocusReason);
+    });
 }
 
 std::string TapeEdit::tapeText() {
-    showPending();
-    // The raw text keeps every character as typed (toPlainText would turn a no-break space
-    // into a space). Blocks are parted by the paragraph separator, a Shift+Enter break is the
-    // line separator; a character beyond Latin-1 (a surrogate pair counts as one) becomes "?".
-    const QString raw = document()->toRawText();
+    // While the text goes in, the edit is read-only: its text is the one going in, whose line
+    // breaks it takes as the document does. Afterwards the raw text keeps every character as
+    // typed (toPlainText would turn a no-break space into a space); its blocks are parted by
+    // the paragraph separator, and a Shift+Enter break is the line separator. A character
+    // beyond Latin-1 (a surrogate pair counts as one) becomes "?".
+    const QString raw = loader_->loading() ? loader_->text() : document()->toRawText();
     std::string text;
     text.reserve(static_cast<std::size_t>(raw.size()) + static_cast<std::size_t>(blockCount()));
     const QChar* c = raw.constData();
     const QChar* const end = c + raw.size();
     for (; c < end; ++c) {
         const char16_t u = c->unicode();
-        if (u < 0x100) {
-            text += static_cast<char>(u);
-        } else if (u == QChar::ParagraphSeparator || u == QChar::LineSeparator) {
+        if (u == u'\r' || u == u'\n' || u == QChar::ParagraphSeparator ||
+            u == QChar::LineSeparator) {
             text += "\r\n";
+            if (u == u'\r' && c + 1 < end && c[1] == u'\n') ++c;
+        } else if (u < 0x100) {
+            text += static_cast<char>(u);
         } else {
             text += kUnmappable;
             if (c->isHighSurrogate() && c + 1 < end && c[1].isLowSurrogate()) ++c;
@@ -95,8 +126,9 @@ void TapeEdit::paintEvent(QPaintEvent* event) {
             if (!block.isVisible()) continue;
             const QTextLayout* layout = block.layout();
             for (int i = 0; i < layout->lineCount(); ++i) {
-                const QRectF box = layout->lineAt(i).naturalTextRect();
-                if (box.width() > 0) painter.fillRect(box.translated(offset), background_);
+                const QRectF box = layout->lineAt(i).naturalTextRect().translated(offset);
+                if (box.top() > bottom) break;  // a long line wraps into many rows
+                if (box.width() > 0 && box.bottom() >= 0) painter.fillRect(box, background_);
             }
             offset.ry() += blockBoundingRect(block).height();
         }

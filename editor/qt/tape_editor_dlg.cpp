@@ -108,10 +108,14 @@ void CTapeEditorDlg::showEditText(std::string_view editText) {
     const int scrolled = m_tapeEdit->verticalScrollBar()->value();
     const int position = m_tapeEdit->textCursor().position();
     m_tapeEdit->setTapeText(editText);
-    QTextCursor cursor = m_tapeEdit->textCursor();
-    cursor.setPosition(std::min(position, m_tapeEdit->document()->characterCount() - 1));
-    m_tapeEdit->setTextCursor(cursor);
-    m_tapeEdit->verticalScrollBar()->setValue(scrolled);
+    m_tapeEdit->whenLoaded([edit = m_tapeEdit, scrolled, position] {
+        QTextCursor cursor = edit->textCursor();
+        cursor.setPosition(std::min(position, edit->document()->characterCount() - 1));
+        edit->setTextCursor(cursor);
+        edit->verticalScrollBar()->setValue(scrolled);
+    });
 }
+
+void CTapeEditorDlg::showErrorLine(std::size_t line) { m_tapeEdit->selectLine(line); }
 
 }  // namespace zovrek::qt

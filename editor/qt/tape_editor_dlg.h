@@ -28,6 +28,7 @@ public:
     void showOutOfRange() override;
     void readEditText(std::string& editText) override;
     void showEditText(std::string_view editText) override;
+    void showErrorLine(std::size_t line) override;
 
 private:
     void OnToCalculator();

@@ -17,12 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const zovrek::Reevaluation fromTape = zovrek::reevaluateTape(text, places);
     const zovrek::Reevaluation typed = zovrek::reevaluateTape(text, places, true);
 
-    // The warning shows once per opening, an Update has at most three messages, and the
-    // rewrite makes no line that was not there.
+    // The warning shows once per opening, an Update has at most three messages, the
+    // rewrite makes no line that was not there, and a line pointed at after the messages is
+    // a line of the rewritten text.
     const auto breaks = [](std::string_view s) { return std::count(s.begin(), s.end(), '\n'); };
     for (const zovrek::Reevaluation* r : {&fromTape, &typed}) {
         if (r->dialogs.size() > 1 || r->messages.size() > 3) __builtin_trap();
         if (breaks(r->text) > breaks(text)) __builtin_trap();
+        if (r->errorLine && (r->messages.empty() ||
+                             static_cast<std::ptrdiff_t>(*r->errorLine) > breaks(r->text)))
+            __builtin_trap();
     }
     return 0;
 }

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 
 #include "shell/qt/bitmap_button.h"
+#include "shell/qt/paste_guard.h"
 #include "shell/qt/text_background.h"
 #include "shell/qt/qt_text.h"
 
@@ -152,7 +153,7 @@ QWidget* Form::make(const ControlTemplate& c, QWidget* parent) {
     }
     case ControlKind::Edit: {
         if (c.style & shell::kMultiLine) {
-            auto* e = new QPlainTextEdit(parent);
+            auto* e = new PasteGuarded<QPlainTextEdit>(parent);
             e->setReadOnly(c.style & shell::kReadOnly);
             applyEdges(e, c.style);
             return e;
@@ -161,6 +162,7 @@ QWidget* Form::make(const ControlTemplate& c, QWidget* parent) {
         e->setAlignment(horizontalAlignment(c.style) | Qt::AlignVCenter);
         e->setReadOnly(c.style & shell::kReadOnly);
         e->setTextMargins(0, 0, 0, 0);
+        guardPaste(e);
         if (c.style & shell::kDigitsOnly) e->installEventFilter(new DigitsOnly(e));
         return e;
     }

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -65,11 +66,11 @@ struct UpdateRow {
     std::string input;
     std::string expected;
     std::vector<std::string> messages = {};
-void PrintTo(const UpdateRow& row, std::ostream* os) { *os << row.name; }
-
     int places = 3;
     bool marked = false;  // input already in editing form
+    std::optional<std::size_t> errorLine = {};  // the line pointed at after the messages
 };
+void PrintTo(const UpdateRow& row, std::ostream* os) { *os << row.name; }
 
 class UpdateTapeTest : public ::testing::TestWithParam<UpdateRow> {};
 
@@ -79,6 +80,7 @@ TEST_P(UpdateTapeTest, RewritesAndReports) {
     EXPECT_EQ(r.text, row.expected);
     EXPECT_EQ(r.messages, row.messages);
     EXPECT_TRUE(r.dialogs.empty());
+    EXPECT_EQ(r.errorLine, row.errorLine);
 }
 
 const std::string kExampleTape = tape({" 12.50", " *", " 4.00", " =", " 50.00", " @", " (SQRT)",
@@ -139,7 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                   tape({" 5 +", " 3", " =", " 8.00"}), {}, 3, true},
         UpdateRow{"ExponentWithPlusIsAlsoAnOperator",
                   tape({" 1.e+012", " 3.00", " =", " 0"}),
-                  tape({" 1.e+012", " 3.00", " =", " 1.e+012"}), {F}},
+                  tape({" 1.e+012", " 3.00", " =", " 1.e+012"}), {F}, 3, false, 3},
         UpdateRow{"ExponentWithMinusIsOnlyANumber", tape({" 5.e-002", " +", " 1", " =", " 0"}),
                   tape({" 5.e-002", " +", " 1", " =", " 1.05"})},
         UpdateRow{"ZeroRunningValueStartsAFreshOperand",
@@ -176,24 +178,24 @@ INSTANTIATE_TEST_SUITE_P(
         UpdateRow{"OneLineWithTrailingText", tape({" 5.00"}) + " 6", tape({"_5.00"}) + "_6",
                   {F}},
         UpdateRow{"EndsOnEquals", tape({" 5.00", " +", " 3.00", " ="}),
-                  tape({" 5.00", " +", " 3.00", " ="}), {F}},
+                  tape({" 5.00", " +", " 3.00", " ="}), {F}, 3, false, 3},
         UpdateRow{"TwoNumbersInARow", tape({" 5.00", " 3.00", " =", " 0"}),
-                  tape({" 5.00", " 3.00", " =", " 0"}), {F}},
+                  tape({" 5.00", " 3.00", " =", " 0"}), {F}, 3, false, 1},
         UpdateRow{"OperatorAfterOperator", tape({" 5", " +", " -", " 3"}),
-                  tape({" 5", " +", " -", " 3"}), {F}},
+                  tape({" 5", " +", " -", " 3"}), {F}, 3, false, 2},
         UpdateRow{"EqualsAfterRootTag", tape({" (SQRT)", " =", " 4"}),
-                  tape({" (SQRT)", " =", " 4"}), {F}},
+                  tape({" (SQRT)", " =", " 4"}), {F}, 3, false, 1},
         UpdateRow{"TotalsBeforeTheErrorAreKept",
                   tape({" 5", " +", " 4", " =", " 0", " 1", " =", " 0"}),
-                  tape({" 5", " +", " 4", " =", " 9.00", " 1", " =", " 0"}), {F}},
+                  tape({" 5", " +", " 4", " =", " 9.00", " 1", " =", " 0"}), {F}, 3, false, 5},
         UpdateRow{"EmptyLineIsBlank", tape({" 5", "", " +", " 3", " =", " 0"}),
-                  tape({" 5", "", " +", " 3", " =", " 0"}), {F, B}},
+                  tape({" 5", "", " +", " 3", " =", " 0"}), {F, B}, 3, false, 1},
         UpdateRow{"SeparatorsTurnedBackOnBlankError", tape({"_5", "", "_+", "_3"}),
-                  tape({" 5", "", " +", " 3"}), {F, B}, 3, true},
+                  tape({" 5", "", " +", " 3"}), {F, B}, 3, true, 1},
         UpdateRow{"BackToBackClears", tape({" 5.00", " @", " @", " 7.00"}),
-                  tape({" 5.00", " @", " @", " 7.00"}), {F, C}},
+                  tape({" 5.00", " @", " @", " 7.00"}), {F, C}, 3, false, 2},
         UpdateRow{"BackToBackClearsAndBlank", tape({" 5.00", " @", " @", "", " 7.00"}),
-                  tape({" 5.00", " @", " @", "", " 7.00"}), {F, C, B}}),
+                  tape({" 5.00", " @", " @", "", " 7.00"}), {F, C, B}, 3, false, 2}),
     RowName());
 
 // A typed line without a separator is blank; its note keeps its line break, so the marker
@@ -251,6 +253,7 @@ TEST(UpdateTape, NoNumberLeavesLastValueEmpty) {
     const Reevaluation r = reevaluateTape(tape({" +", " -"}), 3);
     EXPECT_EQ(r.lastValue, "");
     EXPECT_EQ(r.messages, std::vector<std::string>{F});
+    EXPECT_EQ(r.errorLine, 0u);
 }
 
 TEST(UpdateTape, DivisionByZeroIsFormattedWithoutCheck) {

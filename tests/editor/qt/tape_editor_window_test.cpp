@@ -4,15 +4,22 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QTextBlock>
 #include <QtTest>
 #include <functional>
 #include <optional>
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "editor/qt/tape_edit.h"
 #include "editor/qt/tape_editor_launcher.h"
 #include "editor/tape_editor_texts.h"
 #include "engine/calculator.h"
@@ -86,6 +93,26 @@ zovrek::qt::Modal::Answerer readingInto(QStringList& texts) {
         texts << qobject_cast<QMessageBox*>(&box)->text();
         return int(QMessageBox::Ok);
     };
+}
+
+// A tape of running additions of 1.25 to 12.50, four lines an addition after the first;
+// the line `wrong` (from 0), if any, reads " 7".
+std::string additions(int count, int wrong = -1) {
+    std::vector<std::string> lines{" 12.50"};
+    for (int i = 1; i <= count; ++i)
+        lines.insert(lines.end(), {" +", " 1.25", " =", " " + std::to_string(i) + ".00"});
+    if (wrong >= 0) lines[static_cast<std::size_t>(wrong)] = " 7";
+    std::string text;
+    for (const std::string& line : lines) text += line + "\r\n";
+    return text;
+}
+
+// Runs the editor on `text`, as the scripted user ends it.
+std::optional<zovrek::TapeEditorResult> runOn(const std::string& text) {
+    zovrek::TapeEditorInput input;
+    input.editText = text;
+    input.placesText = "2";
+    return zovrek::qt::TapeEditorDialogs(nullptr).runModal(input);
 }
 
 }  // namespace
@@ -166,6 +193,106 @@ private slots:
         QCOMPARE(messages, expected);
         QCOMPARE(rig.calc.m_tape.view(), tapeBefore);
         QCOMPARE(rig.calc.m_display, "8.00");
+    }
+
+    // With no program owning the clipboard (its data has no format), the paste keys paste
+    // nothing and the tape stays as it was.
+    void pasteWithoutClipboardOwnerKeepsTheTape() {
+        ModalScript script;
+        script.expect(kTitle, acting([](QDialog& d) {
+            show(d);
+            QGuiApplication::clipboard()->setMimeData(new QMimeData);
+            QPlainTextEdit* edit = tapeEdit(d);
+            const QString before = edit->toPlainText();
+            goToLineEnd(edit, 1);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QTest::keyClick(edit, Qt::Key_Insert, Qt::ShiftModifier);
+            QCOMPARE(edit->toPlainText(), before);
+            click(d, te::kCancelId);
+        }));
+        QVERIFY(!runOn(additions(1)));
+        ZOVREK_VERIFY_MODALS(script);
+    }
+
+    // Update stops at a number where the " +" of the 99th addition belongs: once the message
+    // is closed, that line is selected whole, in view, and the tape has the focus.
+    void structureErrorLineIsSelected() {
+        ModalScript script;
+        script.expect(kTitle, acting([](QDialog& d) {
+            show(d);
+            click(d, te::kUpdateId);
+            QPlainTextEdit* edit = tapeEdit(d);
+            QCOMPARE(edit->textCursor().block().blockNumber(), 393);
+            QCOMPARE(edit->textCursor().selectedText(), QStringLiteral(" 7"));
+            QVERIFY(edit->viewport()->rect().contains(edit->cursorRect()));
+            QCOMPARE(QApplication::focusWidget(), edit);
+            click(d, te::kCancelId);
+        }));
+        script.expect(kMessageTitle, int(QMessageBox::Ok));
+        QVERIFY(!runOn(additions(100, 393)));
+        ZOVREK_VERIFY_MODALS(script);
+    }
+
+    // A tape of 100,000 lines goes in while events go on, read-only, with its progress shown;
+    // then it is editable, without an undo of the loading. Its text is the whole tape all
+    // along, so Update pressed before it is all in reads all of it.
+    void longTapeGoesInWhileTheProgramGoesOn() {
+        const std::string marked = zovrek::markSeparators(additions(25'000));
+        // Line breaks of every kind a file may hold; the edit gives each back as "\r\n".
+        std::string text = additions(25'000);
+        text.replace(text.find("\r\n"), 2, "\n");
+        text.replace(text.find("\r\n"), 2, "\r");
+        ModalScript script;
+        script.expect(kTitle, acting([&marked](QDialog& d) {
+            show(d);
+            auto* edit = qobject_cast<zovrek::qt::TapeEdit*>(tapeEdit(d));
+            auto* bar = edit->findChild<QProgressBar*>();
+            QVERIFY(edit->loading() && bar->isVisible() && edit->isReadOnly());
+            QCOMPARE(edit->tapeText(), marked);
+            int turns = 0;
+            QTimer ticking;
+            QObject::connect(&ticking, &QTimer::timeout, [&turns] { ++turns; });
+            ticking.start(0);
+            QTRY_VERIFY_WITH_TIMEOUT(!edit->loading(), 60000);
+            QVERIFY(turns > 1);
+            QVERIFY(!bar->isVisible() && !edit->isReadOnly());
+            QVERIFY(!edit->document()->isUndoAvailable());
+            QCOMPARE(edit->tapeText(), marked);
+
+            click(d, te::kReEditId);  // the same text again, going in
+            QVERIFY(edit->loading());
+            click(d, te::kUpdateId);
+            QVERIFY(edit->tapeText().ends_with(" =\r\n 31262.50\r\n"));
+            click(d, te::kCancelId);
+        }));
+        QVERIFY(!runOn(text));
+        ZOVREK_VERIFY_MODALS(script);
+    }
+
+    // Qt takes the square of a word's length to wrap it by words (a number of 200,000 digits
+    // froze the program for seconds at each key): a line longer than the edit can usefully
+    // show wraps anywhere, whether the tape holds it or it is pasted.
+    void longLinesWrapAnywhere() {
+        const QString longNumber(zovrek::qt::TapeEdit::kLongestWordWrappedLine + 1, u'7');
+        ModalScript script;
+        script.expect(kTitle, acting([&longNumber](QDialog& d) {
+            show(d);
+            QPlainTextEdit* edit = tapeEdit(d);
+            QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAtWordBoundaryOrAnywhere);
+            goToLineEnd(edit, 0);
+            QGuiApplication::clipboard()->setText(longNumber);
+            QTest::keyClick(edit, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAnywhere);
+            click(d, te::kCancelId);
+        }));
+        script.expect(kTitle, acting([](QDialog& d) {
+            show(d);
+            QCOMPARE(tapeEdit(d)->wordWrapMode(), QTextOption::WrapAnywhere);
+            click(d, te::kCancelId);
+        }));
+        QVERIFY(!runOn(additions(2)));
+        QVERIFY(!runOn(" " + std::string(200'000, '7') + "\r\n +\r\n 1\r\n"));
+        ZOVREK_VERIFY_MODALS(script);
     }
 
     // A total too long for the places setting: the warning, with its own OK, and the text
