@@ -4,11 +4,13 @@
 #include <QCommandLineParser>
 #include <QStyleFactory>
 
+#include "app/accessible_factories.h"
 #include "app/application.h"
 #include "shell/qt/pictures/keypad_pictures.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    zovrek::qt::installAccessibleFactories();
     QApplication::setApplicationName(QStringLiteral("zovrek"));
     QApplication::setApplicationVersion(QStringLiteral(ZOVREK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zovrek.Zovrek"));

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include "app/accessible_factories.h"
 #include "app/application.h"
 #include "app/calculator_view.h"
 #include "tape/qt/tape_view.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("PULSE_SERVER", "unix:/nonexistent");
     QApplication app(argc, argv);
+    zovrek::qt::installAccessibleFactories();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -24,6 +24,9 @@ constexpr int kMargin = 3;  // between the text and the control's edges
 }  // namespace
 
 TapeView::TapeView(QWidget* parent) : QAbstractScrollArea(parent) {
+    // Before the name: with a screen reader running, naming the control makes Qt build (and
+    // keep) its interface.
+    TapeViewAccessible::install();
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -31,7 +34,6 @@ TapeView::TapeView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setCursor(Qt::IBeamCursor);
     verticalScrollBar()->setSingleStep(1);
     setAccessibleName(tr("Tape"));
-    TapeViewAccessible::install();
 }
 
 void TapeView::append(std::string_view text) {
