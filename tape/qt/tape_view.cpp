@@ -119,21 +119,23 @@ void TapeView::layOutAgainIfWidthChanged() {
     layOutFrom(0);
 }
 
-std::vector<TapeView::DrawnRow> TapeView::drawnRows(std::size_t index) const {
+std::vector<LineRow> TapeView::rowsOfLine(std::size_t index) const {
     const std::string_view l = line(index);
-    if (rows_.rowsOf(index) == 1) return {{0, tapeText(l)}};
-    std::vector<DrawnRow> drawn;
-    for (const LineRow& r : wrapLine(l, charWidths_, layoutWidth_)) {
-        std::string_view part = l.substr(r.begin, r.end - r.begin);
-        while (part.size() > 1 && part.back() == ' ') part.remove_suffix(1);  // hanging
-        drawn.push_back({r.begin, tapeText(part)});
-    }
-    return drawn;
+    if (rows_.rowsOf(index) == 1) return {{0, l.size()}};
+    return wrapLine(l, charWidths_, layoutWidth_);
+}
+
+QString TapeView::rowText(std::size_t index, const LineRow& row) const {
+    std::string_view part = line(index).substr(row.begin, row.end - row.begin);
+    // The spaces at a break hang past the edge; right-aligned, they are not drawn.
+    if (row.begin != 0 || row.end != line(index).size())
+        while (part.size() > 1 && part.back() == ' ') part.remove_suffix(1);
+    return tapeText(part);
 }
 
 QStringList TapeView::lineRows(std::size_t index) const {
     QStringList texts;
-    for (const DrawnRow& r : drawnRows(index)) texts << r.text;
+    for (const LineRow& r : rowsOfLine(index)) texts << rowText(index, r);
     return texts;
 }
 
@@ -147,14 +149,14 @@ QRect TapeView::rowBox(std::size_t row, const QString& text) const {
 QRect TapeView::characterRect(std::size_t offset) const {
     const std::size_t index = lineOfOffset(std::min(offset, text_.size()));
     const std::size_t column = std::min(offset, text_.size()) - lineStarts_[index];
-    const std::vector<DrawnRow> drawn = drawnRows(index);
+    const std::vector<LineRow> rows = rowsOfLine(index);
     std::size_t r = 0;
-    while (r + 1 < drawn.size() && drawn[r + 1].begin <= column) ++r;
+    while (r + 1 < rows.size() && rows[r + 1].begin <= column) ++r;
     const std::size_t row = rows_.firstRow(index) + r;
     const auto first = static_cast<std::size_t>(verticalScrollBar()->value());
     if (row < first || row > first + static_cast<std::size_t>(visibleRows())) return {};
-    const QString& s = drawn[r].text;
-    const auto at = static_cast<qsizetype>(column - drawn[r].begin);
+    const QString s = rowText(index, rows[r]);
+    const auto at = static_cast<qsizetype>(column - rows[r].begin);
     const QRect box = rowBox(row, s);
     const QFontMetrics metrics = fontMetrics();
     const int x = box.left() + metrics.horizontalAdvance(s.left(at));
@@ -169,12 +171,13 @@ long long TapeView::offsetAt(const QPoint& point) const {
         static_cast<std::size_t>(verticalScrollBar()->value() + (local.y() - 1) / lineHeight());
     if (row >= rowCount()) return -1;
     const TapeRows::Position at = rows_.at(row);
-    const DrawnRow r = drawnRows(at.line)[at.row];
-    const QRect box = rowBox(row, r.text);
+    const LineRow r = rowsOfLine(at.line)[at.row];
+    const QString s = rowText(at.line, r);
+    const QRect box = rowBox(row, s);
     const QFontMetrics metrics = fontMetrics();
     qsizetype column = 0;
-    for (int x = box.left(); column < r.text.size(); ++column) {
-        x += metrics.horizontalAdvance(r.text.at(column));
+    for (int x = box.left(); column < s.size(); ++column) {
+        x += metrics.horizontalAdvance(s.at(column));
         if (x > local.x()) break;
     }
     return static_cast<long long>(lineStarts_[at.line] + r.begin) + column;
@@ -204,10 +207,10 @@ void TapeView::paintEvent(QPaintEvent*) {
     const std::size_t end = std::min(rowCount(), first + visibleRows() + 1);
     TapeRows::Position at = rows_.at(first);
     for (std::size_t row = first; row < end; ++at.line, at.row = 0) {
-        const std::vector<DrawnRow> drawn = drawnRows(at.line);
+        const std::vector<LineRow> rows = rowsOfLine(at.line);
         const bool selected = hasSelection() && at.line >= selLow && at.line <= selHigh;
-        for (; at.row < drawn.size() && row < end; ++at.row, ++row) {
-            const QString& s = drawn[at.row].text;
+        for (; at.row < rows.size() && row < end; ++at.row, ++row) {
+            const QString s = rowText(at.line, rows[at.row]);
             if (s.isEmpty()) continue;
             const QRect box = rowBox(row, s);
             // Only the background behind the characters takes the chosen colour.

@@ -70,16 +70,12 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    // One row as drawn: its characters in the line, and the text without hanging spaces.
-    struct DrawnRow {
-        std::size_t begin = 0;
-        QString text;
-    };
 
     int lineHeight() const;
     int availableWidth() const;
     std::size_t lineAt(int y) const;
-    std::vector<DrawnRow> drawnRows(std::size_t index) const;
+    std::vector<LineRow> rowsOfLine(std::size_t index) const;
+    QString rowText(std::size_t index, const LineRow& row) const;
     QRect rowBox(std::size_t row, const QString& text) const;
     void measureFont();
     void layOutFrom(std::size_t firstLine);
