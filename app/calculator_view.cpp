@@ -51,9 +51,9 @@ void CZOVREKView::buildForm() {
     setFixedSize(m_form->size());
     m_form->control(kDisplay)->setAccessibleName(tr("Display"));
     m_form->control(kPlaces)->setAccessibleName(tr("Decimal places"));
-    m_announcer = new Announcer(this);
     m_form->control(kMemoryText)->setAccessibleName(tr("Memory"));
     m_form->control(kMemoryNumber)->setAccessibleName(tr("Memory number"));
+    m_announcer = new Announcer(this);
     for (const int id : forms::kKeypadButtonOrder) {
         CBitmapButton* button = m_form->button(id);
         connect(button, &QPushButton::clicked, this, [this, id] { emit commandClicked(id); });
@@ -81,7 +81,8 @@ bool CZOVREKView::onCommand(int id) {
 
 void CZOVREKView::announceResult(int id, const QString& displayBefore) {
     // A screen reader echoes the keys typed, but not what they bring up: a total, a recalled
-    // memory, a value handed back. Digits and the point only build the entry the user typed.
+    // memory, a value handed back. Digits and the point only build the entry the user typed;
+    // Equals is answered even when the total stays the same.
     if (cmd::digitOf(id) >= 0 || id == cmd::Decimal) return;
     const QString shown = m_form->edit(kDisplay)->text();
     if (shown != displayBefore || id == cmd::Equal) m_announcer->announce(shown.trimmed());
