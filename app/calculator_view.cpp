@@ -7,6 +7,7 @@
 #include "engine/command_ids.h"
 #include "forms/calculator_form.h"
 #include "shell/colours.h"
+#include "shell/qt/announcer.h"
 #include "shell/qt/bitmap_button.h"
 #include "app/frame_dialogs.h"
 #include "shell/qt/modal.h"
@@ -52,6 +53,7 @@ void CZOVREKView::buildForm() {
     m_form->control(kPlaces)->setAccessibleName(tr("Decimal places"));
     m_form->control(kMemoryText)->setAccessibleName(tr("Memory"));
     m_form->control(kMemoryNumber)->setAccessibleName(tr("Memory number"));
+    m_announcer = new Announcer(this);
     for (const int id : forms::kKeypadButtonOrder) {
         CBitmapButton* button = m_form->button(id);
         connect(button, &QPushButton::clicked, this, [this, id] { emit commandClicked(id); });
@@ -71,6 +73,22 @@ bool CZOVREKView::handles(int id) {
 }
 
 bool CZOVREKView::onCommand(int id) {
+    const QString before = m_form->edit(kDisplay)->text();
+    const bool handled = runCommand(id);
+    announceResult(id, before);
+    return handled;
+}
+
+void CZOVREKView::announceResult(int id, const QString& displayBefore) {
+    // A screen reader echoes the keys typed, but not what they bring up: a total, a recalled
+    // memory, a value handed back. Digits and the point only build the entry the user typed;
+    // Equals is answered even when the total stays the same.
+    if (cmd::digitOf(id) >= 0 || id == cmd::Decimal) return;
+    const QString shown = m_form->edit(kDisplay)->text();
+    if (shown != displayBefore || id == cmd::Equal) m_announcer->announce(shown.trimmed());
+}
+
+bool CZOVREKView::runCommand(int id) {
     if (Calculator::handles(id)) return m_calc.onCommand(id);
     if (id == cmd::TapeEdit) {
         OnTapeEdit(m_calc, m_tapeEditor);

@@ -18,6 +18,7 @@
 
 namespace zovrek::qt {
 
+class Announcer;
 class CBitmapButton;
 class SoundPlayer;
 class TapeView;
@@ -75,6 +76,8 @@ private:
     void reportSettingsProblem(std::string_view message) override;
     void buildForm();
     void applyTextBackground();
+    bool runCommand(int id);
+    void announceResult(int id, const QString& displayBefore);
 
     CZOVREKDoc& m_document;
     SoundPlayer& m_sound;
@@ -85,6 +88,7 @@ private:
     shell::SettingsStore m_settings;
     std::unique_ptr<Form> m_form;
     TapeView* m_tapeView = nullptr;
+    Announcer* m_announcer = nullptr;
     QColor m_textBackground;
 };
 

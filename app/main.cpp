@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 
+#include "app/accessible_factories.h"
 #include "app/application.h"
 #include "tape/qt/file_names.h"
 #include "shell/qt/pictures/keypad_pictures.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    zovrek::qt::installAccessibleFactories();
     QApplication::setApplicationName(QStringLiteral("zovrek"));
     QApplication::setApplicationVersion(QStringLiteral(ZOVREK_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zovrek.Zovrek"));

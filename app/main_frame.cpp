@@ -120,7 +120,15 @@ void CMainFrame::createActions() {
         action->setCheckable(checkable(entry.command));
         action->setData(entry.command);
         const int id = entry.command;
-        connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        if (id == cmd::KeepOnTop) {
+            // Its check mark may flip without a trigger (a screen reader's toggle of the
+            // toolbar button): the command follows the mark, whatever flipped it.
+            connect(action, &QAction::toggled, this, [this](bool on) {
+                if (on != m_topMost) runCommand(cmd::KeepOnTop);
+            });
+        } else {
+            connect(action, &QAction::triggered, this, [this, id] { runCommand(id); });
+        }
         m_actions[id] = action;
     }
     m_desktop = new DesktopCommands(*this);

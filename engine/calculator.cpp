@@ -120,17 +120,18 @@ void Calculator::readBack() {
 }
 
 void Calculator::putDocumentOnTape() {
-    window_.clearTape();
     m_tape.assign(document_.m_tapeText.view());
-    if (!m_tape.empty()) {
-        std::string text;
-        text.reserve(m_tape.size() + 2);
-        text.append(m_tape.view()).append("\r\n");
-        window_.appendToTape(text);
-    }
+    showWholeTape();
     m_tapeLine.clear();
     discardPrintPreparation(true);
     m_clearOnEntry = 0;
+}
+
+void Calculator::showWholeTape() {
+    // The original added one more line break here, which showed as an empty line between
+    // the loaded tape and the next line written: a line the tape does not have.
+    window_.clearTape();
+    if (!m_tape.empty()) window_.appendToTape(m_tape.view());
 }
 
 void Calculator::discardPrintPreparation(bool resetTitle) {

@@ -49,6 +49,9 @@ public:
     void readBack();
     /// Puts the document's tape copy on the tape (inside every initial update).
     void putDocumentOnTape();
+    /// Replaces the tape control's text by the whole tape, exactly: what the control shows
+    /// and copies is the tape, with no line break of its own.
+    void showWholeTape();
     /// Empties the prepared print lines; `resetTitle` also forgets that the title was asked.
     void discardPrintPreparation(bool resetTitle);
     /// Copies the working tape into the document (O(1)).

@@ -24,7 +24,6 @@ void Calculator::takeSpecialResult(double value) {
 }
 
 void Calculator::takeEditedTape(std::string_view editText, std::string_view lastValue) {
-    window_.clearTape();
     m_formatted.clear();
     m_entry = 0;
     m_accumulator = 0;
@@ -33,9 +32,7 @@ void Calculator::takeEditedTape(std::string_view editText, std::string_view last
     m_formatted.assign(lastValue);
     m_entry = parseTapeNumber(m_display);
     m_tapeLine.assign(m_tape.view());
-    m_tapeLine.append("\r\n");
-    window_.appendToTape(m_tapeLine);
-    m_tapeLine.resize(m_tape.size());
+    showWholeTape();
 
     m_cleared = m_entryEmpty = 0;
     m_resultLocked = 1;

@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
   qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation fonts-dejavu-core
+  xvfb dbus-daemon at-spi2-core
   desktop-file-utils appstream shared-mime-info groff-base dpkg-dev
   libxkbcommon-dev hyperfine
 )

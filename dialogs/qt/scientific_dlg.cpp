@@ -1,5 +1,6 @@
 #include "dialogs/qt/scientific_dlg.h"
 
+#include <QAbstractButton>
 #include <utility>
 
 #include "resources/forms/scientific_form.h"
@@ -18,7 +19,11 @@ CScientificDlg::CScientificDlg(QWidget* parent)
     for (const auto& [id, function] : functions)
         onClicked(id, [this, f = function] { m_dialog.onFunction(f); });
     onClicked(D::kClearId, [this] { m_dialog.onClear(); });
-    onClicked(D::kInverseId, [this] { m_dialog.onInverse(); });
+    // Inv follows its check mark however it changes: a click, the keyboard, or a screen
+    // reader's toggle, which checks the box without clicking it.
+    if (auto* inverse = qobject_cast<QAbstractButton*>(form().control(D::kInverseId)))
+        connect(inverse, &QAbstractButton::toggled, this,
+                [this](bool checked) { m_dialog.m_inverse = checked; });
 }
 
 }  // namespace zovrek::qt

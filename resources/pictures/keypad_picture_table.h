@@ -33,7 +33,7 @@ struct KeyPicture {
 };
 
 inline constexpr KeyPicture kPictures[] = {
-    {"DIGITUP", 32, 18, 33, 18, "SET", "Decimal places", KeyFace::Function},
+    {"DIGITUP", 32, 18, 33, 18, "SET", "Set decimal places", KeyFace::Function},
     {"MEMORY1", 34, 18, 34, 19, "SEL", "Memory select", KeyFace::Memory},
     {"MR", 33, 23, 33, 22, "MR", "Memory recall", KeyFace::Memory},
     {"MC", 34, 23, 34, 23, "MC", "Memory clear", KeyFace::Memory},

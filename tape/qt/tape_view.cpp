@@ -20,10 +20,12 @@ namespace {
 
 constexpr int kMargin = 3;  // between the text and the control's edges
 
-
 }  // namespace
 
 TapeView::TapeView(QWidget* parent) : QAbstractScrollArea(parent) {
+    // Before the name: with a screen reader running, naming the control makes Qt build (and
+    // keep) its interface.
+    TapeViewAccessible::install();
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -31,14 +33,18 @@ TapeView::TapeView(QWidget* parent) : QAbstractScrollArea(parent) {
     viewport()->setCursor(Qt::IBeamCursor);
     verticalScrollBar()->setSingleStep(1);
     setAccessibleName(tr("Tape"));
-    TapeViewAccessible::install();
+    measureFont();
 }
 
 void TapeView::append(std::string_view text) {
     const std::size_t base = text_.size();
+    // The last line may grow (a text that did not end its line); it and the new ones are
+    // laid out, nothing before them.
+    const std::size_t changed = lineStarts_.size() - 1;
     text_.append(text);
     for (std::size_t i = text.find('\n'); i != std::string_view::npos; i = text.find('\n', i + 1))
         lineStarts_.push_back(base + i + 1);
+    layOutFrom(changed);
     updateScrollRange();
     scrollToEnd();
     viewport()->update();
@@ -55,6 +61,7 @@ void TapeView::clear() {
     }
     text_.clear();
     lineStarts_.assign(1, 0);
+    rows_.clear();
     selectionFirst_ = selectionLast_ = kNone;
     updateScrollRange();
     viewport()->update();
@@ -73,28 +80,114 @@ std::size_t TapeView::lineOfOffset(std::size_t offset) const {
     return static_cast<std::size_t>(it - lineStarts_.begin()) - 1;
 }
 
-QRect TapeView::lineRect(std::size_t index) const {
-    const std::size_t first = firstVisibleLine();
-    if (index < first || index >= first + static_cast<std::size_t>(visibleLines()) + 1) return {};
-    const int width = fontMetrics().horizontalAdvance(tapeText(line(index)));
-    const int y = 1 + static_cast<int>(index - first) * lineHeight();
-    const QRect box(viewport()->width() - kMargin - width, y, width, lineHeight());
-    return box.translated(viewport()->pos());
-}
-
 int TapeView::lineHeight() const { return std::max(1, fontMetrics().height()); }
 
-int TapeView::visibleLines() const { return std::max(1, viewport()->height() / lineHeight()); }
+int TapeView::availableWidth() const { return std::max(1, viewport()->width() - 2 * kMargin); }
+
+int TapeView::visibleRows() const { return std::max(1, viewport()->height() / lineHeight()); }
 
 std::size_t TapeView::firstVisibleLine() const {
-    return static_cast<std::size_t>(verticalScrollBar()->value());
+    return rows_.at(static_cast<std::size_t>(verticalScrollBar()->value())).line;
+}
+
+void TapeView::measureFont() {
+    const QFontMetricsF metrics(font());
+    widestChar_ = 0;
+    for (std::size_t c = 0; c < charWidths_.size(); ++c) {
+        charWidths_[c] = metrics.horizontalAdvance(QChar(static_cast<int>(c)));
+        widestChar_ = std::max(widestChar_, charWidths_[c]);
+    }
+}
+
+void TapeView::layOutFrom(std::size_t firstLine) {
+    // Laid out once the control has its size (its first resize), not before.
+    if (layoutWidth_ == 0) return;
+    rows_.truncate(firstLine);
+    const double width = layoutWidth_;
+    // Most lines are short: a line of no more characters than the widest fit is not measured.
+    const auto fitChars = static_cast<std::size_t>(widestChar_ > 0 ? width / widestChar_ : 0);
+    for (std::size_t i = firstLine; i < lineStarts_.size(); ++i) {
+        const std::string_view l = line(i);
+        if (l.size() <= fitChars || zovrek::textWidth(l, charWidths_) <= width) continue;
+        rows_.setRows(i, wrapLine(l, charWidths_, width).size());
+    }
+}
+
+void TapeView::layOutAgainIfWidthChanged() {
+    if (availableWidth() == layoutWidth_) return;
+    layoutWidth_ = availableWidth();
+    layOutFrom(0);
+}
+
+std::vector<LineRow> TapeView::rowsOfLine(std::size_t index) const {
+    const std::string_view l = line(index);
+    if (rows_.rowsOf(index) == 1) return {{0, l.size()}};
+    return wrapLine(l, charWidths_, layoutWidth_);
+}
+
+QString TapeView::rowText(std::size_t index, const LineRow& row) const {
+    std::string_view part = line(index).substr(row.begin, row.end - row.begin);
+    // The spaces at a break hang past the edge; right-aligned, they are not drawn.
+    if (row.begin != 0 || row.end != line(index).size())
+        while (part.size() > 1 && part.back() == ' ') part.remove_suffix(1);
+    return tapeText(part);
+}
+
+QStringList TapeView::lineRows(std::size_t index) const {
+    QStringList texts;
+    for (const LineRow& r : rowsOfLine(index)) texts << rowText(index, r);
+    return texts;
+}
+
+QRect TapeView::rowBox(std::size_t row, const QString& text) const {
+    const int width = fontMetrics().horizontalAdvance(text);
+    const auto offset = static_cast<long long>(row) - verticalScrollBar()->value();
+    const int y = 1 + static_cast<int>(offset) * lineHeight();
+    return QRect(viewport()->width() - kMargin - width, y, width, lineHeight());
+}
+
+QRect TapeView::characterRect(std::size_t offset) const {
+    const std::size_t index = lineOfOffset(std::min(offset, text_.size()));
+    const std::size_t column = std::min(offset, text_.size()) - lineStarts_[index];
+    const std::vector<LineRow> rows = rowsOfLine(index);
+    std::size_t r = 0;
+    while (r + 1 < rows.size() && rows[r + 1].begin <= column) ++r;
+    const std::size_t row = rows_.firstRow(index) + r;
+    const auto first = static_cast<std::size_t>(verticalScrollBar()->value());
+    if (row < first || row > first + static_cast<std::size_t>(visibleRows())) return {};
+    const QString s = rowText(index, rows[r]);
+    const auto at = static_cast<qsizetype>(column - rows[r].begin);
+    const QRect box = rowBox(row, s);
+    const QFontMetrics metrics = fontMetrics();
+    const int x = box.left() + metrics.horizontalAdvance(s.left(at));
+    const int width = at < s.size() ? metrics.horizontalAdvance(s.at(at)) : 1;
+    return QRect(x, box.top(), width, box.height()).translated(viewport()->pos());
+}
+
+long long TapeView::offsetAt(const QPoint& point) const {
+    const QPoint local = point - viewport()->pos();
+    if (local.y() < 1) return -1;
+    const std::size_t row =
+        static_cast<std::size_t>(verticalScrollBar()->value() + (local.y() - 1) / lineHeight());
+    if (row >= rowCount()) return -1;
+    const TapeRows::Position at = rows_.at(row);
+    const LineRow r = rowsOfLine(at.line)[at.row];
+    const QString s = rowText(at.line, r);
+    const QRect box = rowBox(row, s);
+    const QFontMetrics metrics = fontMetrics();
+    qsizetype column = 0;
+    for (int x = box.left(); column < s.size(); ++column) {
+        x += metrics.horizontalAdvance(s.at(column));
+        if (x > local.x()) break;
+    }
+    return static_cast<long long>(lineStarts_[at.line] + r.begin) + column;
 }
 
 void TapeView::updateScrollRange() {
-    const auto lines = static_cast<long long>(lineStarts_.size());
-    const long long hidden = std::max(0LL, lines - visibleLines());
+    const auto rows = static_cast<long long>(rowCount());
+    const long long hidden = std::max(0LL, rows - visibleRows());
     verticalScrollBar()->setRange(0, static_cast<int>(std::min<long long>(hidden, INT_MAX)));
-    verticalScrollBar()->setPageStep(visibleLines());
+    verticalScrollBar()->setPageStep(visibleRows());
 }
 
 void TapeView::scrollToEnd() { verticalScrollBar()->setValue(verticalScrollBar()->maximum()); }
@@ -106,47 +199,52 @@ void TapeView::setTextBackground(const QColor& colour) {
 
 void TapeView::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
-    const int height = lineHeight();
-    const int right = viewport()->width() - kMargin;
-    const QFontMetrics metrics = fontMetrics();
-    const std::size_t first = firstVisibleLine();
-    const std::size_t end = std::min(lineStarts_.size(), first + visibleLines() + 1);
     const std::size_t selLow = std::min(selectionFirst_, selectionLast_);
     const std::size_t selHigh = hasSelection() ? std::max(selectionFirst_, selectionLast_) : 0;
     const QColor textColour =
         readableTextColour(textBackground_, palette().color(QPalette::Text));
-    int y = 1;
-    for (std::size_t i = first; i < end; ++i, y += height) {
-        const QString s = tapeText(line(i));
-        if (s.isEmpty()) continue;
-        const int width = metrics.horizontalAdvance(s);
-        const QRect box(right - width, y, width, height);
-        const bool selected = hasSelection() && i >= selLow && i <= selHigh;
-        // Only the background behind the characters takes the chosen colour.
-        if (selected)
-            painter.fillRect(box, palette().brush(QPalette::Highlight));
-        else if (textBackground_.isValid())
-            painter.fillRect(box, textBackground_);
-        painter.setPen(selected ? palette().color(QPalette::HighlightedText) : textColour);
-        painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, s);
+    const auto first = static_cast<std::size_t>(verticalScrollBar()->value());
+    const std::size_t end = std::min(rowCount(), first + visibleRows() + 1);
+    TapeRows::Position at = rows_.at(first);
+    for (std::size_t row = first; row < end; ++at.line, at.row = 0) {
+        const std::vector<LineRow> rows = rowsOfLine(at.line);
+        const bool selected = hasSelection() && at.line >= selLow && at.line <= selHigh;
+        for (; at.row < rows.size() && row < end; ++at.row, ++row) {
+            const QString s = rowText(at.line, rows[at.row]);
+            if (s.isEmpty()) continue;
+            const QRect box = rowBox(row, s);
+            // Only the background behind the characters takes the chosen colour.
+            if (selected)
+                painter.fillRect(box, palette().brush(QPalette::Highlight));
+            else if (textBackground_.isValid())
+                painter.fillRect(box, textBackground_);
+            painter.setPen(selected ? palette().color(QPalette::HighlightedText) : textColour);
+            painter.drawText(box, Qt::AlignRight | Qt::AlignVCenter, s);
+        }
     }
 }
 
 void TapeView::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     const bool atEnd = verticalScrollBar()->value() == verticalScrollBar()->maximum();
+    layOutAgainIfWidthChanged();
     updateScrollRange();
     if (atEnd) scrollToEnd();
 }
 
 void TapeView::changeEvent(QEvent* event) {
     QAbstractScrollArea::changeEvent(event);
-    if (event->type() == QEvent::FontChange) updateScrollRange();
+    if (event->type() == QEvent::FontChange) {
+        measureFont();
+        layOutFrom(0);
+        updateScrollRange();
+    }
 }
 
 std::size_t TapeView::lineAt(int y) const {
     const std::size_t offset = static_cast<std::size_t>(std::max(0, y - 1) / lineHeight());
-    return std::min(lineStarts_.size() - 1, firstVisibleLine() + offset);
+    const std::size_t row = static_cast<std::size_t>(verticalScrollBar()->value()) + offset;
+    return std::min(lineStarts_.size() - 1, rows_.at(row).line);
 }
 
 void TapeView::mousePressEvent(QMouseEvent* event) {

@@ -1,8 +1,10 @@
 #pragma once
 // The tape control: the tape's text as the calculator writes it, right-aligned and read-only,
-// always scrolled to its end after a line is added. It keeps only the text and where each
-// line starts, and paints the lines in view, so adding a line costs the same on a tape of a
-// million lines as on an empty one.
+// always scrolled to its end after a line is added. A line wider than the control wraps onto
+// more rows, at the spaces between words, as the original's multi-line edit wrapped it. The
+// control keeps only the text, where each line starts and which few lines wrap, and paints
+// the rows in view, so adding a line costs the same on a tape of a million lines as on an
+// empty one.
 
 #include <QAbstractScrollArea>
 #include <QColor>
@@ -10,6 +12,9 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "tape/line_wrap.h"
+#include "tape/tape_rows.h"
 
 namespace zovrek::qt {
 
@@ -33,13 +38,19 @@ public:
     std::size_t lineStart(std::size_t index) const { return lineStarts_[index]; }
     /// The line that holds text offset `offset`.
     std::size_t lineOfOffset(std::size_t offset) const;
-    /// Where line `index`'s characters are drawn, in the control's coordinates (empty when
-    /// the line is out of view).
-    QRect lineRect(std::size_t index) const;
-    /// The first line in view.
+    /// The texts drawn for line `index`, one a row, top to bottom.
+    QStringList lineRows(std::size_t index) const;
+    /// Rows the whole tape takes.
+    std::size_t rowCount() const { return rows_.rowCount(lineCount()); }
+    /// The line of the first row in view.
     std::size_t firstVisibleLine() const;
-    /// How many whole lines the view holds.
-    int visibleLines() const;
+    /// How many whole rows the view holds.
+    int visibleRows() const;
+    /// Where the character at text offset `offset` is drawn, in the control's coordinates
+    /// (empty when it is out of view).
+    QRect characterRect(std::size_t offset) const;
+    /// The text offset of the character drawn at `point` (control coordinates), or -1.
+    long long offsetAt(const QPoint& point) const;
 
     /// The colour behind each line's characters.
     void setTextBackground(const QColor& colour);
@@ -61,8 +72,16 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+
     int lineHeight() const;
+    int availableWidth() const;
     std::size_t lineAt(int y) const;
+    std::vector<LineRow> rowsOfLine(std::size_t index) const;
+    QString rowText(std::size_t index, const LineRow& row) const;
+    QRect rowBox(std::size_t row, const QString& text) const;
+    void measureFont();
+    void layOutFrom(std::size_t firstLine);
+    void layOutAgainIfWidthChanged();
     void updateScrollRange();
     void scrollToEnd();
     bool hasSelection() const { return selectionFirst_ != kNone; }
@@ -71,6 +90,10 @@ private:
 
     std::string text_;
     std::vector<std::size_t> lineStarts_{0};
+    TapeRows rows_;
+    CharWidths charWidths_{};
+    double widestChar_ = 0;
+    int layoutWidth_ = 0;  // the text width the rows were laid out for; 0: not yet
     QColor textBackground_;
     std::size_t selectionFirst_ = kNone;  // anchor line of the selection
     std::size_t selectionLast_ = kNone;

@@ -1,7 +1,7 @@
 #include "tape/qt/tape_view_accessible.h"
 
-#include <QFontMetrics>
 #include <algorithm>
+#include <climits>
 
 #include "tape/qt/tape_view.h"
 #include "shell/qt/qt_text.h"
@@ -91,28 +91,14 @@ QString TapeViewAccessible::textAtOffset(int offset, QAccessible::TextBoundaryTy
 }
 
 QRect TapeViewAccessible::characterRect(int offset) const {
-    const std::size_t at = static_cast<std::size_t>(std::clamp(offset, 0, characterCount()));
-    const std::size_t line = view()->lineOfOffset(at);
-    const QRect box = view()->lineRect(line);
+    const QRect box = view()->characterRect(static_cast<std::size_t>(std::max(0, offset)));
     if (box.isEmpty()) return {};
-    const QString s = tapeText(view()->line(line));
-    const int column = static_cast<int>(at - view()->lineStart(line));
-    const QFontMetrics metrics = view()->fontMetrics();
-    const int x = box.left() + metrics.horizontalAdvance(s.left(column));
-    const int width = column < s.size() ? metrics.horizontalAdvance(s.at(column)) : 1;
-    const QRect local(x, box.top(), width, box.height());
-    return QRect(view()->mapToGlobal(local.topLeft()), local.size());
+    return QRect(view()->mapToGlobal(box.topLeft()), box.size());
 }
 
 int TapeViewAccessible::offsetAtPoint(const QPoint& point) const {
-    const QPoint local = view()->mapFromGlobal(point);
-    for (std::size_t i = view()->firstVisibleLine(); i < view()->lineCount(); ++i) {
-        const QRect box = view()->lineRect(i);
-        if (box.isEmpty()) break;
-        if (local.y() >= box.top() && local.y() <= box.bottom())
-            return static_cast<int>(view()->lineStart(i));
-    }
-    return -1;
+    return static_cast<int>(std::min<long long>(view()->offsetAt(view()->mapFromGlobal(point)),
+                                                INT_MAX));
 }
 
 QString TapeViewAccessible::attributes(int offset, int* startOffset, int* endOffset) const {

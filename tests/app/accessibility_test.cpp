@@ -1,15 +1,20 @@
 // What a screen reader finds in every window: a name and a role for each control, keypad
-// buttons that press through their accessible action, and the tape's text.
+// buttons that press through their accessible action, the tape's text, and every new result
+// told whatever has the focus. accessibility_atspi_test runs this again with accessibility
+// on from start-up, as when a screen reader runs.
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QAbstractButton>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QToolBar>
 #include <functional>
 #include <memory>
 
 #include "app_rig.h"
+#include "engine/command_ids.h"
+#include "shell/qt/announcer.h"
 #include "dialogs/qt/finance_dialogs.h"
 #include "dialogs/qt/scientific_dlg.h"
 #include "editor/qt/tape_editor_dlg.h"
@@ -27,16 +32,31 @@ QString accessibleName(QWidget* w) {
     return a ? a->text(QAccessible::Name) : QString();
 }
 
-// Every control a user can reach (buttons, edits) that a screen reader can't name.
+// Every control a user can reach (buttons, edits) that a screen reader can't name, or names
+// as it names another.
 QStringList unnamedControls(QWidget* window) {
     QStringList unnamed;
+    QStringList names;
     for (QWidget* w : window->findChildren<QWidget*>()) {
         const bool control = qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
                              qobject_cast<QPlainTextEdit*>(w);
-        if (control && w->isVisibleTo(window) && accessibleName(w).trimmed().isEmpty())
-            unnamed << w->objectName() + QStringLiteral(" (") + w->metaObject()->className() + ')';
+        if (!control || !w->isVisibleTo(window)) continue;
+        const QString name = accessibleName(w).trimmed();
+        if (name.isEmpty() || names.contains(name))
+            unnamed << w->objectName() + QStringLiteral(" (") + w->metaObject()->className() +
+                           QStringLiteral(") ") + name;
+        names << name;
     }
     return unnamed;
+}
+
+// The control's accessible action `action`, as a screen reader runs it.
+void doAccessibleAction(QWidget* control, const QString& action) {
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(control);
+    QVERIFY(a && a->actionInterface());
+    QVERIFY2(a->actionInterface()->actionNames().contains(action),
+             qPrintable(a->actionInterface()->actionNames().join(", ")));
+    a->actionInterface()->doAction(action);
 }
 
 }  // namespace
@@ -44,11 +64,22 @@ QStringList unnamedControls(QWidget* window) {
 class AccessibilityTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init() { testing::forgetSettings(); }
     void mainWindowControlsAreNamedAndPress();
     void tapeTextIsReadable();
+    void onFromStartUp();
+    void newResultsAreAnnounced_data();
+    void newResultsAreAnnounced();
+    void togglesFollowTheirAccessibleAction();
     void everyDialogNamesItsControls();
 };
+
+void AccessibilityTest::initTestCase() {
+    // Under with_atspi.sh the screen reader's bus is up before the first window is built.
+    if (qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON"))
+        QTRY_VERIFY_WITH_TIMEOUT(QAccessible::isActive(), 10000);
+}
 
 void AccessibilityTest::mainWindowControlsAreNamedAndPress() {
     AppRig rig;
@@ -56,8 +87,9 @@ void AccessibilityTest::mainWindowControlsAreNamedAndPress() {
     const struct {
         int id;
         const char* name;
-    } keys[] = {{1008, "Seven"}, {1028, "Plus"}, {1004, "Memory plus"}, {1062, "Tape edit"},
-                {1000, "Display"}, {1150, "Memory number"}};
+    } keys[] = {{1008, "Seven"},          {1028, "Plus"},          {1004, "Memory plus"},
+                {1062, "Tape edit"},      {1000, "Display"},       {1150, "Memory number"},
+                {1041, "Decimal places"}, {1042, "Set decimal places"}};
     for (const auto& k : keys) QCOMPARE(accessibleName(rig.control(k.id)), QString(k.name));
     QAccessibleInterface* seven = QAccessible::queryAccessibleInterface(rig.control(1008));
     QCOMPARE(seven->role(), QAccessible::Button);
@@ -79,6 +111,88 @@ void AccessibilityTest::tapeTextIsReadable() {
     QCOMPARE(text->textAtOffset(text->characterCount() - 3, QAccessible::LineBoundary, &start, &end),
              QStringLiteral(" 8.00\r\n"));
     QCOMPARE(tape->text(QAccessible::Value), QStringLiteral("8.00"));
+}
+
+void AccessibilityTest::onFromStartUp() {
+    if (!QAccessible::isActive())
+        QSKIP("accessibility is off here; accessibility_atspi_test turns it on from start-up");
+    // Notifications shown while the calculator works, caught before they reach the bus.
+    static QStringList shown;
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        QAccessibleInterface* a = event->accessibleInterface();
+        if (event->type() == QAccessible::ObjectShow && a &&
+            a->role() == QAccessible::Notification)
+            shown << a->text(QAccessible::Name);
+    });
+    AppRig rig;
+    rig.type(QStringLiteral("7+7="));
+    QAccessible::installUpdateHandler(previous);
+
+    QAccessibleInterface* tape = QAccessible::queryAccessibleInterface(rig.control(1034));
+    QCOMPARE(tape->role(), QAccessible::EditableText);
+    QVERIFY(tape->state().readOnly);
+    QVERIFY(tape->textInterface());
+    QCOMPARE(tape->textInterface()->text(0, tape->textInterface()->characterCount()),
+             QString::fromStdString(rig.tape()));
+    QCOMPARE(shown, QStringList{QStringLiteral("14.00")});
+}
+
+void AccessibilityTest::newResultsAreAnnounced_data() {
+    QTest::addColumn<int>("focus");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QStringList>("announced");
+    QTest::newRow("digits are echoed by the reader") << 1000 << "12.5" << QStringList();
+    QTest::newRow("total") << 1000 << "7+7=" << QStringList{"14.00"};
+    QTest::newRow("same total again") << 1000 << "5+0==" << QStringList{"5.", "5."};
+    QTest::newRow("running total") << 1000 << "2+3+" << QStringList{"5.00"};
+    QTest::newRow("from a keypad button") << 1007 << "4*4=" << QStringList{"16.00"};
+    QTest::newRow("from the tape") << 1034 << "9/3=" << QStringList{"3.00"};
+}
+
+void AccessibilityTest::newResultsAreAnnounced() {
+    QFETCH(int, focus);
+    QFETCH(QString, keys);
+    QFETCH(QStringList, announced);
+    AppRig rig;
+    auto* announcer = rig.view().findChild<qt::Announcer*>();
+    QVERIFY(announcer);
+    QSignalSpy spy(announcer, &qt::Announcer::announced);
+    rig.control(focus)->setFocus();
+    rig.type(keys);
+    QStringList said;
+    for (const QList<QVariant>& args : spy) said << args.front().toString();
+    QCOMPARE(said.join('|'), announced.join('|'));
+}
+
+void AccessibilityTest::togglesFollowTheirAccessibleAction() {
+    AppRig rig;
+    // Keep as Top Window on the toolbar.
+    QAction* top = rig.frame().action(cmd::KeepOnTop);
+    QWidget* button = rig.frame().findChild<QToolBar*>()->widgetForAction(top);
+    doAccessibleAction(button, QAccessibleActionInterface::toggleAction());
+    QVERIFY(rig.frame().windowFlags() & Qt::WindowStaysOnTopHint);
+    QVERIFY(top->isChecked());
+    doAccessibleAction(button, QAccessibleActionInterface::toggleAction());
+    QVERIFY(!(rig.frame().windowFlags() & Qt::WindowStaysOnTopHint));
+    QVERIFY(!top->isChecked());
+
+    // Inv of the scientific dialog: a toggle checks it without a click; logx must follow.
+    qt::CScientificDlg dialog;
+    const auto control = [&](int id) {
+        return dialog.findChild<QWidget*>(QStringLiteral("control%1").arg(id));
+    };
+    for (const int field : {1118, 1126, 1127}) qobject_cast<QLineEdit*>(control(field))->setText("0");
+    qobject_cast<QLineEdit*>(control(1118))->setText(QStringLiteral("2"));
+    auto* inverse = qobject_cast<QAbstractButton*>(control(1132));
+    auto* log = qobject_cast<QAbstractButton*>(control(1123));
+    doAccessibleAction(inverse, QAccessibleActionInterface::toggleAction());
+    QVERIFY(inverse->isChecked());
+    log->click();
+    QCOMPARE(qobject_cast<QLineEdit*>(control(1126))->text(), QStringLiteral("100"));
+    inverse->setChecked(false);
+    log->click();
+    QCOMPARE(qobject_cast<QLineEdit*>(control(1126))->text(), QStringLiteral("0.301029995663981"));
+    ZOVREK_VERIFY_MODALS(rig.modals);
 }
 
 void AccessibilityTest::everyDialogNamesItsControls() {

@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "modal_script.h"
+#include "app/accessible_factories.h"
 #include "app/application.h"
 #include "app/calculator_view.h"
 #include "app/main_frame.h"
@@ -37,8 +38,13 @@ inline void forgetSettings() {
     emptyTestFolder("ZOVREK_CONFIG_DIR", QStringLiteral("zovrek-test-config-%1"));
     emptyTestFolder("ZOVREK_STATE_DIR", QStringLiteral("zovrek-test-state-%1"));
 }
+/// Installs the program's accessible interfaces before the rig builds any widget, as main does.
+struct AccessibleFactories {
+    AccessibleFactories() { qt::installAccessibleFactories(); }
+};
 
 struct AppRig {
+    AccessibleFactories factories;
     ModalScript modals;
     qt::CZOVREKApp app;
     bool started = false;

@@ -64,7 +64,7 @@ TEST(EditedTape, ReplacesTapeAndContinuesAsFromTotal) {
     const std::string edited = " 5.00\r\n +\r\n 4.00\r\n =\r\n 9.00\r\n";
     rig.calc.takeEditedTape(edited, " 9.00\r\n");
     EXPECT_EQ(rig.calc.m_tape.view(), edited);
-    EXPECT_EQ(rig.window.tapeControl, edited + "\r\n");
+    EXPECT_EQ(rig.window.tapeControl, edited);
     EXPECT_EQ(rig.document.m_tapeText.view(), edited);
     EXPECT_EQ(rig.calc.m_entry, 9);
     EXPECT_EQ(rig.window.shown.display, " 9.00\r\n");
@@ -74,12 +74,15 @@ TEST(EditedTape, ReplacesTapeAndContinuesAsFromTotal) {
     EXPECT_EQ(rig.window.shown.display, "10.00");
 }
 
-TEST(InitialUpdate, PutsDocumentOnTapeWithOneMoreLineBreak) {
+TEST(InitialUpdate, PutsDocumentOnTapeAsItIs) {
     Rig rig;
     rig.document.m_tapeText = TapeText(" 1.00\r\n");
     rig.calc.onInitialUpdate();
     EXPECT_EQ(rig.calc.m_tape.view(), " 1.00\r\n");
-    EXPECT_EQ(rig.window.tapeControl, " 1.00\r\n\r\n");
+    // No line break of its own: the next line written follows without an empty one.
+    rig.press("2+");
+    EXPECT_EQ(rig.window.tapeControl, " 1.00\r\n 2.00\r\n +\r\n");
+    EXPECT_EQ(rig.window.tapeControl, rig.calc.m_tape.view());
     EXPECT_EQ(rig.calc.m_memoryNumber, 1);
 }
 

@@ -286,7 +286,7 @@ TEST_P(FileOpenTest, TakesTheLastNumber) {
     EXPECT_FALSE(rig.saw("Save Tape?"));  // the tape was empty
     EXPECT_EQ(rig.events.front(), "sound click.wav");
     EXPECT_EQ(rig.tape(), row.fileText);
-    EXPECT_EQ(rig.tapeControl, row.fileText.empty() ? "" : row.fileText + "\r\n");
+    EXPECT_EQ(rig.tapeControl, row.fileText);
     EXPECT_EQ(rig.shown.display, row.display);
     EXPECT_EQ(rig.calc.m_entry, row.entry);
     EXPECT_EQ(rig.doc.GetTitle(), "in.cal");
@@ -475,7 +475,7 @@ TEST(FileOpenTest, CommandLineOpenPutsTheTextUpButKeepsTheStartDisplay) {
     TapeRig rig;
     ASSERT_TRUE(rig.files.openDocumentFile(dir / "a.cal"));
     EXPECT_EQ(rig.tape(), kFiftyTape);
-    EXPECT_EQ(rig.tapeControl, kFiftyTape + "\r\n");
+    EXPECT_EQ(rig.tapeControl, kFiftyTape);
     EXPECT_EQ(rig.shown.display, "0.");
     EXPECT_EQ(rig.calc.m_fileOpened, 0);
 }
