@@ -91,12 +91,14 @@ void Calculator::formatEntry() {
 }
 
 void Calculator::writeLine(std::string_view line) {
-    m_tape.append(line);
-    m_tape.append("\r\n");
-    m_tapeLine.assign(line);
     std::string text;
-    text.reserve(line.size() + 2);
+    text.reserve(line.size() + 4);
+    // A tape read from a file may end without its last line break: the new line starts a
+    // line of its own instead of running on into that one.
+    if (!m_tape.empty() && !m_tape.view().ends_with("\r\n")) text.append("\r\n");
     text.append(line).append("\r\n");
+    m_tape.append(text);
+    m_tapeLine.assign(line);
     window_.appendToTape(text);
 }
 
@@ -128,8 +130,8 @@ void Calculator::putDocumentOnTape() {
 }
 
 void Calculator::showWholeTape() {
-    // The original added one more line break here, which showed as an empty line between
-    // the loaded tape and the next line written: a line the tape does not have.
+    // Exactly the tape: a line break of its own here would show as an empty line the tape
+    // does not have.
     window_.clearTape();
     if (!m_tape.empty()) window_.appendToTape(m_tape.view());
 }

@@ -84,6 +84,15 @@ TEST(InitialUpdate, PutsDocumentOnTapeAsItIs) {
     EXPECT_EQ(rig.window.tapeControl, " 1.00\r\n 2.00\r\n +\r\n");
     EXPECT_EQ(rig.window.tapeControl, rig.calc.m_tape.view());
     EXPECT_EQ(rig.calc.m_memoryNumber, 1);
+
+
+    // A file whose last line has no break: the next line still starts a line of its own.
+    Rig unbroken;
+    unbroken.document.m_tapeText = TapeText(" 1.00");
+    unbroken.calc.onInitialUpdate();
+    unbroken.press("2+");
+    EXPECT_EQ(unbroken.calc.m_tape.view(), " 1.00\r\n 2.00\r\n +\r\n");
+    EXPECT_EQ(unbroken.window.tapeControl, unbroken.calc.m_tape.view());
 }
 
 TEST(InitialUpdate, StartUpValuesOnlyTheFirstTime) {
