@@ -36,8 +36,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(ZOVREK_BUILD_GUI)
   # The form, the printed tape and the keys are laid out for these fonts' metrics.
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation, fonts-dejavu-core")
-  # Wayland without qt6-wayland falls back to X11; sound needs a PulseAudio server.
-  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, pulseaudio | pipewire-pulse")
+  # Wayland without qt6-wayland falls back to X11; sound needs a PulseAudio server; print
+  # titles in Chinese, Japanese, Korean or with emoji need those fonts.
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, pulseaudio | pipewire-pulse, fonts-noto-cjk, fonts-noto-color-emoji")
 endif()
 
 # A package from a build for another prefix would look for its wave files there.
