@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
 #include <cstdio>
@@ -41,6 +42,10 @@ void reportPeakMemory() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    // A tape left behind by another run would stop the start at the recovery question.
+    QTemporaryDir state;
+    if (qEnvironmentVariableIsEmpty("ZOVREK_STATE_DIR"))
+        qputenv("ZOVREK_STATE_DIR", QFile::encodeName(state.path()));
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments().mid(1);
     QuitOnPaint quit;

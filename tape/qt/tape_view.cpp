@@ -94,7 +94,10 @@ void TapeView::measureFont() {
     const QFontMetricsF metrics(font());
     widestChar_ = 0;
     for (std::size_t c = 0; c < charWidths_.size(); ++c) {
-        charWidths_[c] = metrics.horizontalAdvance(QChar(static_cast<int>(c)));
+        // Control characters have no glyph in any font: asking for their width would search
+        // every installed font for one, which took longer than the rest of start-up.
+        const bool control = c < 0x20 || (c >= 0x7f && c < 0xa0);
+        charWidths_[c] = control ? 0 : metrics.horizontalAdvance(QChar(static_cast<int>(c)));
         widestChar_ = std::max(widestChar_, charWidths_[c]);
     }
 }
