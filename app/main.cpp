@@ -2,12 +2,18 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QTimer>
 
 #include "app/accessible_factories.h"
 #include "app/application.h"
 #include "tape/qt/file_names.h"
 #include "shell/qt/pictures/keypad_pictures.h"
+#include "shell/qt/pictures/picture_cache.h"
 #include "shell/qt/program_style.h"
+
+namespace {
+constexpr int kKeepPicturesAfterMs = 2000;
+}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -35,5 +41,10 @@ int main(int argc, char* argv[]) {
     if (!theApp.startWithFiles(
             zovrek::qt::commandLineFiles(argc, argv, parser.positionalArguments())))
         return 1;
-    return QApplication::exec();
+    // The pictures drawn for this start are kept for the next one, once this one is on
+    // screen, and again at the end for those drawn later (dialogs, pressed keys).
+    QTimer::singleShot(kKeepPicturesAfterMs, [] { zovrek::qt::paint::saveKeptPictures(); });
+    const int status = QApplication::exec();
+    zovrek::qt::paint::saveKeptPictures();
+    return status;
 }

@@ -10,7 +10,8 @@ function(zovrek_qt_library name)
 endfunction()
 
 # A Qt Test program driving real widgets on the offscreen platform, registered with CTest.
-# Each test gets a settings folder and a state folder (crash-recovery files) of its own, so
+# Each test gets a settings folder, a state folder (crash-recovery files) and a cache folder
+# (kept pictures) of its own, so
 # nothing touches the user's, and no sound server, so a desktop running the tests stays silent.
 function(zovrek_add_qtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
@@ -20,6 +21,6 @@ function(zovrek_add_qtest name)
   zovrek_warnings(${name})
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PULSE_SERVER=unix:/nonexistent;LANG=C.UTF-8;LC_ALL=C.UTF-8;ZOVREK_CONFIG_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}.config;ZOVREK_STATE_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}.state;QT_FATAL_WARNINGS=0"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;PULSE_SERVER=unix:/nonexistent;LANG=C.UTF-8;LC_ALL=C.UTF-8;ZOVREK_CONFIG_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}.config;ZOVREK_STATE_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}.state;ZOVREK_CACHE_DIR=${CMAKE_CURRENT_BINARY_DIR}/${name}.cache;QT_FATAL_WARNINGS=0"
     TIMEOUT 120)
 endfunction()

@@ -176,6 +176,10 @@ std::filesystem::path stateFolder() {
     return xdgFolder("ZOVREK_STATE_DIR", "XDG_STATE_HOME", std::filesystem::path(".local") / "state");
 }
 
+std::filesystem::path cacheFolder() {
+    return xdgFolder("ZOVREK_CACHE_DIR", "XDG_CACHE_HOME", ".cache");
+}
+
 namespace {
 
 // Each file is replaced whole, so a failed write leaves the previous settings.

@@ -64,6 +64,10 @@ std::filesystem::path settingsFolder();
 /// else ~/.local/state/zovrek. Empty when no home folder is known.
 std::filesystem::path stateFolder();
 
+/// Where pictures drawn once are kept for later runs: $ZOVREK_CACHE_DIR, else
+/// $XDG_CACHE_HOME/zovrek, else ~/.cache/zovrek. Empty when no home folder is known.
+std::filesystem::path cacheFolder();
+
 /// $HOME, else the user's home folder from the password database; empty when unknown.
 std::filesystem::path homeFolder();
 

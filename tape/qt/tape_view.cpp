@@ -1,6 +1,7 @@
 #include "tape/qt/tape_view.h"
 
 #include <QAccessible>
+#include <QRawFont>
 
 #include <QApplication>
 #include <QClipboard>
@@ -91,13 +92,17 @@ std::size_t TapeView::firstVisibleLine() const {
 }
 
 void TapeView::measureFont() {
-    const QFontMetricsF metrics(font());
+    // The font's own advances, all in one call: asked one character at a time, each one
+    // the font lacks (the control characters) had every installed font searched for it,
+    // which took longer than the rest of start-up.
+    QString all;
+    for (std::size_t c = 0; c < charWidths_.size(); ++c) all += QChar(static_cast<int>(c));
+    const QRawFont raw = QRawFont::fromFont(font());
+    const QList<QPointF> advances = raw.advancesForGlyphIndexes(raw.glyphIndexesForString(all));
     widestChar_ = 0;
     for (std::size_t c = 0; c < charWidths_.size(); ++c) {
-        // Control characters have no glyph in any font: asking for their width would search
-        // every installed font for one, which took longer than the rest of start-up.
         const bool control = c < 0x20 || (c >= 0x7f && c < 0xa0);
-        charWidths_[c] = control ? 0 : metrics.horizontalAdvance(QChar(static_cast<int>(c)));
+        charWidths_[c] = control || c >= std::size_t(advances.size()) ? 0 : advances[qsizetype(c)].x();
         widestChar_ = std::max(widestChar_, charWidths_[c]);
     }
 }

@@ -150,15 +150,18 @@ void paintIcon(QPainter& p, int size) {
 
 QPixmap applicationPicture(int size, qreal dpr) {
     if (size <= 0 || size > kGrid * 4 || !paint::isDrawableRatio(dpr)) return {};
-    const int pixels = qRound(size * dpr);
-    QPixmap pixmap(pixels, pixels);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        paintIcon(painter, pixels);
-    }
-    pixmap.setDevicePixelRatio(dpr);
-    return pixmap;
+    const QString key = QStringLiteral("ICON%1@%2").arg(size).arg(dpr);
+    return paint::cachedPicture(key, [&] {
+        const int pixels = qRound(size * dpr);
+        QPixmap pixmap(pixels, pixels);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            paintIcon(painter, pixels);
+        }
+        pixmap.setDevicePixelRatio(dpr);
+        return pixmap;
+    }, paint::Keep::AcrossRuns);
 }
 
 QIcon applicationIcon() {

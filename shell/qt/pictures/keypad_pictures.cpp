@@ -39,7 +39,8 @@ QPixmap keypadPicture(QStringView name, qreal dpr) {
     if (!picture) return {};
     const bool down = state == u'D';
     return paint::cachedPicture(name.toString().toUpper() + u'@' + QString::number(dpr),
-                                [&] { return drawKeyPicture(*picture, down, dpr); });
+                                [&] { return drawKeyPicture(*picture, down, dpr); },
+                                paint::Keep::AcrossRuns);
 }
 
 void paintKeypadFocus(QPainter& painter, QStringView caption, bool down) {

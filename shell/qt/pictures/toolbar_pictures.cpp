@@ -199,13 +199,17 @@ constexpr std::array<Painter, 9> kToolbarPainters = {paintNew,        paintOpen,
 QPixmap toolbarPicture(int index, qreal dpr) {
     if (index < 0 || index >= int(kToolbarPainters.size()) || !paint::isDrawableRatio(dpr))
         return {};
-    QPixmap pixmap(kToolbarPicture * dpr);
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    kToolbarPainters[std::size_t(index)](painter);
-    return pixmap;
+    const QString key = QStringLiteral("TOOLBAR%1@%2").arg(index).arg(dpr);
+    return paint::cachedPicture(key, [&] {
+        QPixmap pixmap(kToolbarPicture * dpr);
+        pixmap.setDevicePixelRatio(dpr);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        kToolbarPainters[std::size_t(index)](painter);
+        painter.end();
+        return pixmap;
+    }, paint::Keep::AcrossRuns);
 }
 
 QIcon toolbarIcon(int index) {

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPixmap>
@@ -5,7 +6,9 @@
 
 #include "pictures/keypad_picture_table.h"
 #include "shell/colours.h"
+#include "shell/kept_pictures.h"
 #include "shell/qt/pictures/keypad_pictures.h"
+#include "shell/qt/pictures/picture_cache.h"
 
 using namespace zovrek;
 
@@ -170,6 +173,28 @@ class PicturesTest : public QObject {
         for (int s : {16, 24, 32, 48, 64, 128, 256})
             QCOMPARE(icon.pixmap(QSize(s, s)).size(), QSize(s, s));
         QCOMPARE(qt::applicationPicture(48, 2).size(), QSize(96, 96));
+    }
+
+    // Kept for the next run: the file holds the very pixels drawn.
+    void picturesKeptAcrossRuns() {
+        const QImage drawn = qt::keypadPicture(QStringLiteral("SEVENU"), 2)
+                                 .toImage()
+                                 .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+        qt::paint::saveKeptPictures();
+        QFile file(QFile::decodeName(QByteArray::fromStdString(shell::keptPicturesFile())));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        const auto kept = shell::decodeKeptPictures(
+            std::string_view(bytes.constData(), std::size_t(bytes.size())),
+            qt::paint::keptPicturesStamp());
+        const auto seven = std::find_if(kept.begin(), kept.end(),
+                                        [](const auto& p) { return p.name == "SEVENU@2"; });
+        QVERIFY(seven != kept.end());
+        QCOMPARE(QSize(int(seven->width), int(seven->height)), drawn.size());
+        QCOMPARE(seven->ratio, 2.0);
+        const QImage read(reinterpret_cast<const uchar*>(seven->pixels.data()), drawn.width(),
+                          drawn.height(), QImage::Format_ARGB32_Premultiplied);
+        QVERIFY(read == drawn);
     }
 
     void writeContactSheet() {
