@@ -11,8 +11,8 @@ endfunction()
 
 # A Qt Test program driving real widgets on the offscreen platform, registered with CTest.
 # Each test gets a settings folder, a state folder (crash-recovery files) and a cache folder
-# (kept pictures) of its own, so
-# nothing touches the user's, and no sound server, so a desktop running the tests stays silent.
+# (kept pictures) of its own, so nothing touches the user's, and no sound server, so a
+# desktop running the tests stays silent.
 function(zovrek_add_qtest name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})
