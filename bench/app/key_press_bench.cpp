@@ -33,6 +33,13 @@ std::string tapeOfLines(std::int64_t lines, bool notes) {
     return text;
 }
 
+// An operand and an operator: two tape lines, then the window painted.
+void pressOperandAndOperator(zovrek::qt::CZOVREKApp& app, QWidget* display) {
+    QTest::keyClick(display, Qt::Key_5);
+    QTest::keyClick(display, Qt::Key_Plus, Qt::ShiftModifier);
+    app.mainFrame().repaint();
+}
+
 void BM_KeyPressWithRepaint(benchmark::State& state) {
     zovrek::qt::CZOVREKApp app;
     app.document().m_tapeText = zovrek::TapeText(tapeOfLines(state.range(0), state.range(1) != 0));
@@ -40,12 +47,7 @@ void BM_KeyPressWithRepaint(benchmark::State& state) {
     app.mainFrame().view().calculator().m_voiceActive = 0;
     QWidget* display = app.mainFrame().view().form().control(1000);
     display->setFocus();
-    for (auto _ : state) {
-        // An operand and an operator: two tape lines, then the window painted.
-        QTest::keyClick(display, Qt::Key_5);
-        QTest::keyClick(display, Qt::Key_Plus, Qt::ShiftModifier);
-        app.mainFrame().repaint();
-    }
+    for (auto _ : state) pressOperandAndOperator(app, display);
     state.counters["tape lines"] =
         static_cast<double>(app.mainFrame().view().tape().lineCount());
 }
@@ -69,9 +71,7 @@ void BM_KeyPressWithRecovery(benchmark::State& state) {
     QWidget* display = app.mainFrame().view().form().control(1000);
     display->setFocus();
     for (auto _ : state) {
-        QTest::keyClick(display, Qt::Key_5);
-        QTest::keyClick(display, Qt::Key_Plus, Qt::ShiftModifier);
-        app.mainFrame().repaint();
+        pressOperandAndOperator(app, display);
         app.recovery().flushNow();
     }
     state.counters["file MB"] =

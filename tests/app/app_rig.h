@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -42,6 +43,14 @@ inline void forgetSettings() {
 struct AccessibleFactories {
     AccessibleFactories() { qt::installAccessibleFactories(); }
 };
+
+/// Answers a file dialog with `path`, as a user choosing it.
+inline qt::Modal::Answerer chooseFile(const QString& path) {
+    return [path](QDialog& dialog) {
+        static_cast<QFileDialog&>(dialog).selectFile(path);
+        return int(QDialog::Accepted);
+    };
+}
 
 struct AppRig {
     AccessibleFactories factories;

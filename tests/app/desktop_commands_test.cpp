@@ -23,15 +23,9 @@
 
 using namespace zovrek;
 using zovrek::testing::AppRig;
+using zovrek::testing::chooseFile;
 
 namespace {
-
-qt::Modal::Answerer chooseFile(const QString& path) {
-    return [path](QDialog& dialog) {
-        static_cast<QFileDialog&>(dialog).selectFile(path);
-        return int(QDialog::Accepted);
-    };
-}
 
 qt::Modal::Answerer messageContaining(const QString& part) {
     return [part](QDialog& d) {

@@ -20,16 +20,9 @@
 
 using namespace zovrek;
 using zovrek::testing::AppRig;
+using zovrek::testing::chooseFile;
 
 namespace {
-
-// Answers a file dialog with `path`, as a user choosing it.
-qt::Modal::Answerer chooseFile(const QString& path) {
-    return [path](QDialog& dialog) {
-        static_cast<QFileDialog&>(dialog).selectFile(path);
-        return int(QDialog::Accepted);
-    };
-}
 
 QAction* menuAction(AppRig& rig, int id) { return rig.frame().action(id); }
 
