@@ -3,7 +3,9 @@
 
 #include <QApplication>
 #include <QStyle>
+#include <QStyle>
 #include <QStyleFactory>
+#include <memory>
 #include <QTest>
 
 #include "forms/calculator_form.h"
@@ -31,7 +33,8 @@ double contrast(const QColor& a, const QColor& b) {
 
 // Fusion's light palette, or a dark one as Adwaita-dark gives it.
 QPalette desktopPalette(bool dark) {
-    QPalette p = QStyleFactory::create(QStringLiteral("Fusion"))->standardPalette();
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+    QPalette p = fusion->standardPalette();
     if (!dark) return p;
     for (auto [role, colour] : {std::pair{QPalette::Window, 0x323232}, {QPalette::Button, 0x323232},
                                 {QPalette::Base, 0x242424}, {QPalette::WindowText, 0xf0f0f0},
