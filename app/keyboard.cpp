@@ -69,15 +69,19 @@ shell::KeyStroke keyStrokeOf(const QKeyEvent& event) {
         // A typed digit is that digit, whatever it took to type it (Shift on French layouts).
         stroke.virtualKey = static_cast<std::uint16_t>(stroke.typed);
         stroke.shift = false;
-    } else if (const int digit = topRowDigit(event.nativeScanCode());
-               digit >= 0 && (mods & ~Qt::KeypadModifier) == Qt::NoModifier) {
-        stroke.virtualKey = static_cast<std::uint16_t>('0' + digit);
     }
     return stroke;
 }
 
 int KeyboardFilter::commandOf(const QKeyEvent& event) {
-    return shell::matchAccelerator(menus::kAccelerators, keyStrokeOf(event));
+    shell::KeyStroke stroke = keyStrokeOf(event);
+    if (const int command = shell::matchAccelerator(menus::kAccelerators, stroke)) return command;
+    // A top-row digit key pressed alone is its digit on any layout, unless what it types is
+    // a key of the calculator's own (the French "-" on the 6 key stays minus).
+    const int digit = topRowDigit(event.nativeScanCode());
+    if (digit < 0 || event.modifiers() != Qt::NoModifier) return 0;
+    stroke.virtualKey = static_cast<std::uint16_t>('0' + digit);
+    return shell::matchAccelerator(menus::kAccelerators, stroke);
 }
 
 KeyboardFilter::KeyboardFilter(QWidget* window, Runner run)

@@ -13,8 +13,8 @@ class QWidget;
 namespace zovrek::qt {
 
 /// The key stroke a Qt key event stands for. A typed "*" outside the keypad counts as
-/// Shift+8, the key that types it on the layout the table was made for; a typed digit, and a
-/// top-row digit key pressed without modifiers, count as that digit's key on any layout.
+/// Shift+8, the key that types it on the layout the table was made for; a typed digit counts
+/// as that digit's key on any layout.
 shell::KeyStroke keyStrokeOf(const QKeyEvent& event);
 
 class KeyboardFilter : public QObject {
@@ -26,7 +26,8 @@ public:
     /// matched command.
     KeyboardFilter(QWidget* window, Runner run);
 
-    /// The command a key event gives in the window, or 0.
+    /// The command a key event gives in the window, or 0. A top-row digit key pressed alone
+    /// gives its digit when what it types is no key of the calculator (French "&" is 1).
     static int commandOf(const QKeyEvent& event);
 
 protected:

@@ -160,7 +160,8 @@ void MainWindowTest::digitsOnEveryLayout_data() {
     const Row rows[] = {
         {"French: top-row 1 types &", Qt::Key_Ampersand, 0, "&", 10, cmd::One},
         {"French: top-row 0 types a grave", Qt::Key_Agrave, 0, "\u00e0", 19, cmd::Zero},
-        {"French: top-row 6 types a minus", Qt::Key_Minus, 0, "-", 15, cmd::Six},
+        {"French: top-row 6 types - (a key)", Qt::Key_Minus, 0, "-", 15, cmd::Minus},
+        {"French: top-row 7 types e grave", Qt::Key_Egrave, 0, "\u00e8", 16, cmd::Seven},
         {"French: Shift+1 types 1", Qt::Key_1, shift, "1", 10, cmd::One},
         {"French: Shift+8 types 8", Qt::Key_8, shift, "8", 17, cmd::Eight},
         {"French: AltGr+0 types @", Qt::Key_At, Qt::GroupSwitchModifier, "@", 19, 0},
