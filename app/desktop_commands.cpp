@@ -60,7 +60,8 @@ bool DesktopCommands::onCommand(int id) {
     case cmd::EditPaste: clipboard_->paste(); return true;
     case cmd::CopyTape: clipboard_->copyTape(); return true;
     case cmd::ExportTape:
-        exportTape(&frame_, frame_.view().document(), frame_.view().calculator().m_tape.view());
+        exportTape(frame_.view().fileDialogs(), frame_.view().document(),
+                   frame_.view().calculator().m_tape.view());
         return true;
     default: return false;
     }

@@ -3,18 +3,16 @@
 
 #include <string_view>
 
-class QWidget;
-
 namespace zovrek {
 class CZOVREKDoc;
 }
 
 namespace zovrek::qt {
 
-inline constexpr std::string_view kExportTitle = "Export Tape";
+class FileDialogs;
 
 /// Asks where to put the CSV file (proposing the tape's own name and folder), then writes
 /// `tape` there whole or not at all. A failure is reported; the tape is not touched.
-void exportTape(QWidget* parent, const CZOVREKDoc& document, std::string_view tape);
+void exportTape(FileDialogs& dialogs, const CZOVREKDoc& document, std::string_view tape);
 
 }  // namespace zovrek::qt

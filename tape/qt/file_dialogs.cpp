@@ -28,8 +28,8 @@ std::optional<std::filesystem::path> chosenFile(QFileDialog& dialog) {
 
 }  // namespace
 
-std::filesystem::path withDefaultExtension(std::filesystem::path path) {
-    if (!path.filename().empty() && !path.has_extension()) path += std::string(kCalExtension);
+std::filesystem::path withDefaultExtension(std::filesystem::path path, std::string_view extension) {
+    if (!path.filename().empty() && !path.has_extension()) path += std::string(extension);
     return path;
 }
 
@@ -56,11 +56,24 @@ std::optional<std::filesystem::path> FileDialogs::askOpenPath() {
 }
 
 std::optional<std::filesystem::path> FileDialogs::askSavePath(const std::string& proposedName) {
-    QFileDialog dialog(parent_, QFileDialog::tr("Save As"));
+    return askSave(QFileDialog::tr("Save As"), nameFilters(), kCalExtension, proposedName);
+}
+
+std::optional<std::filesystem::path> FileDialogs::askExportPath(const std::string& proposedName) {
+    return askSave(QFileDialog::tr("Export Tape"),
+                   {QFileDialog::tr("CSV Files (*.csv)"), QFileDialog::tr("All Files (*)")},
+                   ".csv", proposedName);
+}
+
+std::optional<std::filesystem::path> FileDialogs::askSave(const QString& title,
+                                                          const QStringList& filters,
+                                                          std::string_view extension,
+                                                          const std::string& proposedName) {
+    QFileDialog dialog(parent_, title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilters(nameFilters());
-    dialog.setDefaultSuffix(uiText(kCalExtension).mid(1));
+    dialog.setNameFilters(filters);
+    dialog.setDefaultSuffix(uiText(extension).mid(1));
     startInFolder(dialog);
     // Only the name: the folder is the start folder, which is the file's own when it has one.
     const std::filesystem::path proposed(proposedName);
@@ -68,7 +81,7 @@ std::optional<std::filesystem::path> FileDialogs::askSavePath(const std::string&
     dialog.selectFile(shownName);
     auto path = chosenFile(dialog);
     if (!path) return path;
-    path = withDefaultExtension(std::move(*path));
+    path = withDefaultExtension(std::move(*path), extension);
     // The file's own name taken unchanged is the file itself, even when its bytes are no
     // UTF-8 and the dialog showed them otherwise.
     if (proposed.has_parent_path() && *path == proposed.parent_path() / localPath(shownName))

@@ -3,6 +3,8 @@
 // of files that could not be read or written.
 
 #include <QString>
+#include <QStringList>
+#include <string_view>
 #include <functional>
 
 #include "tape/file_commands.h"
@@ -20,6 +22,9 @@ public:
 
     std::optional<std::filesystem::path> askOpenPath() override;
     std::optional<std::filesystem::path> askSavePath(const std::string& proposedName) override;
+    /// Where to write the tape as CSV, proposing `proposedName` (a ".csv" name) in the start
+    /// folder; empty when the user cancels.
+    std::optional<std::filesystem::path> askExportPath(const std::string& proposedName);
     void reportFileError(const std::string& message) override;
     void addToRecentFiles(const std::filesystem::path& path) override;
     void tapeReadFrom(const std::filesystem::path& path) override;
@@ -42,6 +47,9 @@ public:
 
 private:
     void startInFolder(QFileDialog& dialog) const;
+    std::optional<std::filesystem::path> askSave(const QString& title, const QStringList& filters,
+                                                 std::string_view extension,
+                                                 const std::string& proposedName);
 
     QWidget* parent_;
     const CZOVREKDoc* document_;
@@ -49,7 +57,8 @@ private:
     std::filesystem::path lastFolder_;
 };
 
-/// `path` with the default extension ".cal" added when its name has no extension.
-std::filesystem::path withDefaultExtension(std::filesystem::path path);
+/// `path` with `extension` (".cal" unless told) added when its name has no extension.
+std::filesystem::path withDefaultExtension(std::filesystem::path path,
+                                           std::string_view extension = kCalExtension);
 
 }  // namespace zovrek::qt
