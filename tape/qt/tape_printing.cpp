@@ -14,6 +14,7 @@
 
 #include "shell/qt/modal.h"
 #include "tape/print_file_name.h"
+#include "tape/qt/file_names.h"
 #include "tape/qt/print_painter.h"
 #include "tape/qt/print_paper.h"
 #include "tape/qt/print_preview_pane.h"
@@ -63,7 +64,7 @@ void TapePrinting::OnFilePrint() {
     QPrinter& p = printer();
     // The print dialog proposes the document's name for a file to print to: a plain name,
     // whatever the title holds.
-    p.setDocName(QString::fromStdString(printFileName(m_document.GetTitle())));
+    p.setDocName(displayName(printFileName(m_document.GetTitle())));
     p.setPrintRange(QPrinter::AllPages);
     QPrintDialog dialog(&p, &m_frame);
     dialog.setMinMax(1, lastPage);

@@ -7,6 +7,7 @@
 
 #include "forms/tape_title_form.h"
 #include "shell/qt/modal.h"
+#include "tape/qt/file_names.h"
 
 namespace zovrek::qt {
 namespace {
@@ -88,7 +89,8 @@ void CTapeTitleDlg::accept() {
 
 std::optional<std::string> TapeTitlePrompt::run(const std::string& title) {
     CTapeTitleDlg dialog(parent_);
-    dialog.m_title = QString::fromStdString(title);
+    // A title not yet typed is the file's name, whose bytes need not be UTF-8.
+    dialog.m_title = displayName(title);
     dialog.UpdateData(false);
     if (Modal::exec(dialog) != QDialog::Accepted) return std::nullopt;
     dialog.UpdateData(true);

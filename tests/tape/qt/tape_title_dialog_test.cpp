@@ -56,6 +56,7 @@ private slots:
     void titleFromTheDialog_data();
     void titleFromTheDialog();
     void longPresetIsCheckedOnOk();
+    void fileNameOfAnyBytesIsShown();
 };
 
 void TapeTitleDialogTest::looksAsTheTemplateSays() {
@@ -121,6 +122,21 @@ void TapeTitleDialogTest::titleFromTheDialog() {
     QCOMPARE(preset, document);  // shown selected, so typing replaces it
     QCOMPARE(QString::fromStdString(state.m_printTitle), printTitle);
     QCOMPARE(QString::fromStdString(doc.GetTitle()), documentTitle);
+}
+
+// A title not yet typed is the file's name, as bytes: a Latin-1 name reads as it should.
+void TapeTitleDialogTest::fileNameOfAnyBytesIsShown() {
+    CalculatorState state;
+    CZOVREKDoc doc;
+    doc.SetTitle("caf\xe9.cal");
+    QString preset;
+    ModalScript script;
+    script.expect(kTitle, typing(QString(), Qt::Key_Return, &preset));
+    qt::TapeTitlePrompt prompt(nullptr);
+    askPrintTitle(state, doc, prompt);
+    ZOVREK_VERIFY_MODALS(script);
+    QCOMPARE(preset, QStringLiteral("caf\u00e9.cal"));
+    QCOMPARE(QString::fromStdString(state.m_printTitle), QStringLiteral("caf\u00e9.cal"));
 }
 
 void TapeTitleDialogTest::longPresetIsCheckedOnOk() {
