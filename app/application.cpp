@@ -61,7 +61,7 @@ void CZOVREKApp::connectRecovery() {
     m_recovery = std::make_unique<TapeRecovery>(view.calculator(), m_document);
     TapeRecovery* recovery = m_recovery.get();
     view.onTapeChanged = [recovery](bool replaced) { recovery->tapeChanged(replaced); };
-    view.fileDialogs().onTapeRead = [recovery](const std::filesystem::path&) {
+    view.fileDialogs().onTapeIsFile = [recovery](const std::filesystem::path&) {
         recovery->tapeIsFile();
     };
 }

@@ -153,6 +153,7 @@ bool FileCommands::saveAs(const std::filesystem::path& path) {
         return false;
     }
     host_.addToRecentFiles(path);
+    if (doc_.m_tapeText.view() == calc_.m_tape.view()) host_.tapeWrittenTo(path);
     return true;
 }
 

@@ -26,6 +26,8 @@ public:
     virtual void addToRecentFiles(const std::filesystem::path&) {}
     /// The tape now holds exactly the text just read from `path`.
     virtual void tapeReadFrom(const std::filesystem::path&) {}
+    /// The tape is exactly the text just written to `path`.
+    virtual void tapeWrittenTo(const std::filesystem::path&) {}
 };
 
 /// Where a file dialog starts: the folder of the document's file, else `lastFolder`, else

@@ -102,7 +102,11 @@ void FileDialogs::addToRecentFiles(const std::filesystem::path& path) {
 }
 
 void FileDialogs::tapeReadFrom(const std::filesystem::path& path) {
-    if (onTapeRead) onTapeRead(path);
+    if (onTapeIsFile) onTapeIsFile(path);
+}
+
+void FileDialogs::tapeWrittenTo(const std::filesystem::path& path) {
+    if (onTapeIsFile) onTapeIsFile(path);
 }
 
 }  // namespace zovrek::qt

@@ -28,6 +28,7 @@ public:
     void reportFileError(const std::string& message) override;
     void addToRecentFiles(const std::filesystem::path& path) override;
     void tapeReadFrom(const std::filesystem::path& path) override;
+    void tapeWrittenTo(const std::filesystem::path& path) override;
 
     /// The next Open takes `path` instead of asking (a file dropped on the window).
     void chooseNextOpen(std::filesystem::path path) { nextOpen_ = std::move(path); }
@@ -42,8 +43,8 @@ public:
 
     /// Told of every file read or written, for the recent-file list.
     std::function<void(const std::filesystem::path&)> onRecentFile;
-    /// Told when the tape is exactly the text just read from a file.
-    std::function<void(const std::filesystem::path&)> onTapeRead;
+    /// Told when the tape is exactly the text of a file, just read or written.
+    std::function<void(const std::filesystem::path&)> onTapeIsFile;
 
 private:
     void startInFolder(QFileDialog& dialog) const;

@@ -158,6 +158,10 @@ void RecoveryTest::openedTapeIsCopiedOnlyOnceChanged() {
     rig.type(QStringLiteral("2+3="));
     QVERIFY(tapeOf(rig.app).starts_with(kSum + " 2.00\r\n +\r\n"));
     QCOMPARE(keptBy(rig.app).text, tapeOf(rig.app));
+    // Saved, the tape is its file again: a crash now leaves nothing to offer.
+    rig.frame().runCommand(cmd::FileSave);
+    QCOMPARE(keptBy(rig.app).text, std::string());
+    QCOMPARE(keptBy(rig.app).name, saved);
 }
 
 QTEST_MAIN(RecoveryTest)
