@@ -1,40 +1,12 @@
 #include "app/frame_dialogs.h"
 
 #include <QLabel>
-#include <vector>
 
 #include "forms/small_dialog_forms.h"
-#include "menus/desktop_commands.h"
 #include "shell/qt/modal.h"
 #include "shell/qt/pictures/keypad_pictures.h"
 
 namespace zovrek::qt {
-namespace {
-
-// The original's twenty lines, a gap, then a line for each of the desktop's keys, with OK
-// below them all.
-const shell::DialogTemplate& shortcutKeysTemplate() {
-    static const std::vector<shell::ControlTemplate> controls = [] {
-        const auto& original = forms::kShortcutKeysDialog.controls;
-        std::vector<shell::ControlTemplate> all(original.begin(), original.end() - 1);
-        int y = all.back().rect.y + 4;
-        for (const menus::DesktopKey& key : menus::kDesktopKeys) {
-            y += 10;
-            all.push_back({shell::kNoId, shell::ControlKind::Static, key.shortcutLine,
-                           {6, y, 170, 8}});
-        }
-        shell::ControlTemplate ok = original.back();
-        ok.rect.y = y + 9;
-        all.push_back(ok);
-        return all;
-    }();
-    static const shell::DialogTemplate dialog{
-        forms::kShortcutKeysDialog.id, forms::kShortcutKeysDialog.title,
-        forms::kShortcutKeysDialog.width, controls.back().rect.y + 18, controls};
-    return dialog;
-}
-
-}  // namespace
 
 CCloseProgramDlg::CCloseProgramDlg(QWidget* parent)
     : TemplateDialog(forms::kCloseProgramDialog, parent) {
@@ -53,7 +25,7 @@ CAboutDlg::CAboutDlg(QWidget* parent) : TemplateDialog(forms::kAboutDialog, pare
 }
 
 CShortcutKeysDlg::CShortcutKeysDlg(QWidget* parent)
-    : TemplateDialog(shortcutKeysTemplate(), parent) {
+    : TemplateDialog(forms::kShortcutKeysDialog, parent) {
     form().autoLoad({1});
     fitToControls();
 }
