@@ -7,6 +7,7 @@
 
 #include "app/calculator_view.h"
 #include "app/main_frame.h"
+#include "shell/qt/paste_guard.h"
 #include "engine/command_ids.h"
 #include "engine/pasted_number.h"
 #include "tape/qt/tape_view.h"
@@ -27,7 +28,7 @@ TapeView* tapeOf(QWidget* widget) {
 void ClipboardCommands::copy() {
     QWidget* focus = QApplication::focusWidget();
     if (focus && focus->window() != &frame_) focus = nullptr;
-    if (TapeView* tape = tapeOf(focus); tape && !tape->selectedText().isEmpty()) {
+    if (TapeView* tape = tapeOf(focus); tape && tape->hasSelection()) {
         tape->copy();
         return;
     }
@@ -41,7 +42,7 @@ void ClipboardCommands::copy() {
 void ClipboardCommands::paste() {
     // Qt 6.4 can crash reading an empty clipboard as text: ask what it holds first.
     const QMimeData* data = QApplication::clipboard()->mimeData();
-    if (data == nullptr || !data->hasText()) return;
+    if (!holdsText(data)) return;
     const auto number = pastedNumber(data->text().trimmed().toStdString());
     if (!number) return;
     for (const int key : number->keys) frame_.runCommand(key);

@@ -1,10 +1,11 @@
 #include "shell/kept_pictures.h"
 
 #include <bit>
-#include <cstring>
-#include <optional>
+#include <filesystem>
+#include <ostream>
 
 #include "shell/settings_files.h"
+#include "tape/atomic_file.h"
 
 namespace zovrek::shell {
 namespace {
@@ -99,6 +100,19 @@ std::vector<KeptPicture> decodeKeptPictures(std::string_view bytes, std::string_
 std::string keptPicturesFile() {
     const std::filesystem::path folder = cacheFolder();
     return folder.empty() ? std::string() : (folder / "pictures.bin").string();
+}
+
+bool writeKeptPicturesFile(std::string_view bytes) {
+    const std::string file = keptPicturesFile();
+    if (file.empty()) return false;
+    const std::filesystem::path path(file);
+    std::error_code ec;
+    std::filesystem::create_directories(path.parent_path(), ec);
+    if (ec) return false;
+    return writeFileAtomically(path, [&](std::ostream& out) {
+               out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+               return static_cast<bool>(out);
+           }).ok;
 }
 
 }  // namespace zovrek::shell

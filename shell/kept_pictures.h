@@ -35,4 +35,8 @@ std::vector<KeptPicture> decodeKeptPictures(std::string_view bytes, std::string_
 /// ~/.cache/zovrek. Empty when no home folder is known.
 std::string keptPicturesFile();
 
+/// Replaces the kept-pictures file with `bytes`, whole or not at all, making its folder
+/// when needed; false when that can't be done (the pictures are drawn again next time).
+bool writeKeptPicturesFile(std::string_view bytes);
+
 }  // namespace zovrek::shell

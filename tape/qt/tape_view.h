@@ -57,6 +57,8 @@ public:
 
     /// Lines selected with the mouse or Select All, as text with "\n" line ends.
     QString selectedText() const;
+    /// Whether lines are selected.
+    bool hasSelection() const { return selectionFirst_ != kNone; }
     void selectAll();
     void copy() const;
     /// The whole tape to the clipboard as plain text, one tape line a line.
@@ -84,7 +86,6 @@ private:
     void layOutAgainIfWidthChanged();
     void updateScrollRange();
     void scrollToEnd();
-    bool hasSelection() const { return selectionFirst_ != kNone; }
 
     static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
 

@@ -3,12 +3,10 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QImage>
-#include <QSaveFile>
 #include <QSet>
 #include <cstring>
 
@@ -105,13 +103,7 @@ void saveKeptPictures() {
                             std::size_t(p.width) * 4);
         pictures.push_back(std::move(p));
     }
-    const std::string bytes = shell::encodeKeptPictures(keptPicturesStamp(), pictures);
-    const QString path = keptFile();
-    if (path.isEmpty() || !QDir().mkpath(QFileInfo(path).path())) return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return;
-    file.write(bytes.data(), qint64(bytes.size()));
-    file.commit();
+    shell::writeKeptPicturesFile(shell::encodeKeptPictures(keptPicturesStamp(), pictures));
 }
 
 }  // namespace zovrek::qt::paint
