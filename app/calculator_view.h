@@ -46,7 +46,7 @@ public:
     /// Runs one of the view's commands; false when `id` is not the view's.
     bool onCommand(int id);
     /// The menu-state update of command `id`: its check mark, or nothing when it has none.
-    /// Like the original updates, it shows the view's values in the controls again.
+    /// Like every menu update, it shows the view's values in the controls again.
     std::optional<bool> updateCommandUi(int id);
     /// A file dropped on the window: opened as File Open opens a chosen file.
     void openDroppedFile(const std::filesystem::path& path);

@@ -1,6 +1,6 @@
 #pragma once
-// What the main frame offers besides the original's menu and keys: the desktop's usual
-// shortcuts shown in the menus, copy and paste, the recent tapes and the CSV export.
+// The main frame's commands beyond the calculator's own menu and key table: the desktop's
+// usual shortcuts shown in the menus, copy and paste, the recent tapes and the CSV export.
 
 #include <QKeySequence>
 #include <QList>

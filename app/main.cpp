@@ -23,8 +23,8 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("io.github.zovrek.Zovrek"));
     // The form places its controls by the pixel; one style keeps them fitting everywhere.
     QApplication::setStyle(new zovrek::qt::ProgramStyle);
-    // The program draws its own icon, the same picture the desktop shows for it: looking it
-    // up in the icon themes took longer than everything else at start-up.
+    // The program draws its own icon, the same picture the desktop shows for it, rather than
+    // searching the icon themes for it, which is slow on a desktop with many themes.
     QApplication::setWindowIcon(zovrek::qt::applicationIcon());
 
     QCommandLineParser parser;

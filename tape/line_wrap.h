@@ -1,7 +1,7 @@
 #pragma once
-// Where a tape line too wide for the tape control breaks into rows, as the original's
-// multi-line edit broke it: after the spaces that end a word, and inside a word only when
-// the word alone is wider than the control.
+// Where a tape line too wide for the tape control breaks into rows, as a multi-line edit
+// breaks it: after the spaces that end a word, and inside a word only when the word alone
+// is wider than the control.
 
 #include <array>
 #include <cstddef>

@@ -41,7 +41,7 @@ inline constexpr ControlTemplate kShortcutKeysControls[] = {
     {kNoId, ControlKind::Static, "    basic arithmetic functions.", {6, 195, 170, 8}},
     {1, ControlKind::BitmapButton, "OK", {74, 204, 50, 14}},
 };
-// Wider than the original 158 units: the longest line does not fit that in today's fonts.
+// 182 units wide: the longest line does not fit in 158 in today's fonts.
 inline constexpr DialogTemplate kShortcutKeysDialog{139, "ShortCut Keys", 182, 222,
                                                     kShortcutKeysControls};
 

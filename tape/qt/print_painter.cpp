@@ -45,7 +45,7 @@ void paintTapePage(QPainter& painter, CalculatorState& state, int page) {
     const double fit = printPageScale(device->width() * kTwipsPerInch / dpiX,
                                       device->height() * kTwipsPerInch / dpiY, lineHeight);
     painter.save();
-    // Twips as the painter's units, as the original's twips mapping mode: the font is sized
+    // Twips as the painter's units, as in a twips mapping mode: the font is sized
     // in them, so a device's resolution never rounds the characters' size.
     painter.scale(dpiX / kTwipsPerInch * fit, dpiY / kTwipsPerInch * fit);
     painter.setFont(font);

@@ -13,7 +13,7 @@ namespace zovrek::qt {
 
 /// The print font, sized in twips for a painter that maps twips: characters 220 twips (11
 /// points) high, weight 500, a fixed-pitch face. The modern family with default pitch picks
-/// Courier New on the original platform; Liberation Mono has its metrics. Without hinting
+/// Courier New on Windows; Liberation Mono has its metrics. Without hinting
 /// its widths are the design's at every resolution.
 QFont printFont();
 

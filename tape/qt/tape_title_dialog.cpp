@@ -50,8 +50,8 @@ CTapeTitleDlg::CTapeTitleDlg(QWidget* parent) : TemplateDialog(forms::kTapeTitle
     validator_ = new TitleLengthValidator(edit);
     edit->setValidator(validator_);
     form().autoLoad({1});
-    // Both lines are centred in the template; where this face is wider than the original's,
-    // a line grows on both sides instead of losing its end.
+    // Both lines are centred in the template; where the face is wider than the template was
+    // made for, a line grows on both sides instead of losing its end.
     for (QLabel* label : findChildren<QLabel*>()) {
         const int needed = label->sizeHint().width();
         if (needed <= label->width()) continue;

@@ -93,8 +93,7 @@ std::size_t TapeView::firstVisibleLine() const {
 
 void TapeView::measureFont() {
     // The font's own advances, all in one call: asked one character at a time, each one
-    // the font lacks (the control characters) had every installed font searched for it,
-    // which took longer than the rest of start-up.
+    // the font lacks (the control characters) has every installed font searched for it.
     QString all;
     for (std::size_t c = 0; c < charWidths_.size(); ++c) all += QChar(static_cast<int>(c));
     const QRawFont raw = QRawFont::fromFont(font());

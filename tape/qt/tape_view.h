@@ -1,7 +1,7 @@
 #pragma once
 // The tape control: the tape's text as the calculator writes it, right-aligned and read-only,
 // always scrolled to its end after a line is added. A line wider than the control wraps onto
-// more rows, at the spaces between words, as the original's multi-line edit wrapped it. The
+// more rows, at the spaces between words, as a multi-line edit wraps it. The
 // control keeps only the text, where each line starts and which few lines wrap, and paints
 // the rows in view, so adding a line costs the same on a tape of a million lines as on an
 // empty one.

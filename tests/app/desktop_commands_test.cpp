@@ -1,4 +1,4 @@
-// What the main window offers besides the original's menu and keys, driven as a user does:
+// What the main window offers beyond the calculator's own menu and keys, driven as a user does:
 // the desktop's shortcuts, copy and paste, the recent tapes and the CSV export.
 
 #include <QClipboard>
