@@ -3,6 +3,7 @@
 #include "engine/calculator.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace zovrek::shell {
@@ -43,9 +44,17 @@ Rgb textBackground(const CalculatorState& state) {
 
 namespace {
 
+// The sRGB component as linear light; a table, as the grey search asks for many.
 double linear(std::uint8_t component) {
-    const double c = component / 255.0;
-    return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    static const auto table = [] {
+        std::array<double, 256> t{};
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const double c = static_cast<double>(i) / 255.0;
+            t[i] = c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+        }
+        return t;
+    }();
+    return table[component];
 }
 
 Rgb grey(int level) {

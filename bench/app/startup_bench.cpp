@@ -14,6 +14,7 @@
 
 #include "app/application.h"
 #include "shell/qt/pictures/keypad_pictures.h"
+#include "shell/qt/pictures/picture_cache.h"
 #include "shell/qt/program_style.h"
 
 namespace {
@@ -64,6 +65,8 @@ int main(int argc, char* argv[]) {
         if (!theApp.InitInstance(args.mid(1))) return 1;
         qApp->installEventFilter(&quit);
         QApplication::exec();
+        // As the program does: the next start reads the pictures this one drew.
+        zovrek::qt::paint::saveKeptPictures();
     }
     reportPeakMemory();
     return 0;
