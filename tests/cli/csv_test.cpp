@@ -2,25 +2,16 @@
 
 #include <sstream>
 
-#include "commands.h"
+#include "command_run.h"
 #include "tape/cal_format.h"
 #include "test_files.h"
 
 namespace zovrek::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
+using runner::Outcome;
 
-Outcome csv(const Args& args) {
-    std::istringstream in;
-    std::ostringstream out, err;
-    const int status = runCsv(args, Streams{in, out, err});
-    return {status, out.str(), err.str()};
-}
+Outcome csv(const Args& args) { return runner::run(runCsv, args); }
 
 const std::string kCsv =
     "line,note,entry,value,kind\r\n1,\"Rent, flat\",1200.00,1200.00,number\r\n"

@@ -2,25 +2,15 @@
 
 #include <sstream>
 
-#include "commands.h"
+#include "command_run.h"
 #include "tape/cal_format.h"
 #include "test_files.h"
 
 namespace zovrek::cli {
 namespace {
 
-struct Outcome {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Outcome run(int (*command)(const Args&, Streams), const Args& args, const std::string& input = {}) {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    const int status = command(args, Streams{in, out, err});
-    return {status, out.str(), err.str()};
-}
+using runner::Outcome;
+using runner::run;
 
 const std::string kTape = " 12.50\r\n *\r\n 4.00\r\n =\r\n 50.00\r\n";
 

@@ -12,26 +12,16 @@
 
 #include <nlohmann/json.hpp>
 
-#include "commands.h"
+#include "command_run.h"
 #include "editor/tape_reevaluation.h"
 
 namespace zovrek::cli {
 namespace {
 
-struct Outcome {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using runner::Outcome;
 
 Outcome recalc(const Args& args, const std::string& input) {
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    Outcome got;
-    got.status = runRecalc(args, {in, out, err});
-    got.out = out.str();
-    got.err = err.str();
-    return got;
+    return runner::run(runRecalc, args, input);
 }
 
 const std::string kTape = " 5.00\r\n +\r\n 4.00\r\n =\r\n 8.00\r\n";
