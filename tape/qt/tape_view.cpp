@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -96,6 +97,10 @@ void TapeView::measureFont() {
     // the font lacks (the control characters) has every installed font searched for it.
     QString all;
     for (std::size_t c = 0; c < charWidths_.size(); ++c) all += QChar(static_cast<int>(c));
+    // Characters beyond the table are measured as they come, with the fonts that draw them.
+    charWidths_ = CharWidths([metrics = QFontMetricsF(font())](char32_t c) {
+        return metrics.horizontalAdvance(QString::fromUcs4(&c, 1));
+    });
     const QRawFont raw = QRawFont::fromFont(font());
     const QList<QPointF> advances = raw.advancesForGlyphIndexes(raw.glyphIndexesForString(all));
     widestChar_ = 0;

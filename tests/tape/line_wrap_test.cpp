@@ -47,7 +47,14 @@ INSTANTIATE_TEST_SUITE_P(
         WrapRow{"long_number_anywhere", " 12345678901234", 6, {" 12345", "678901", "234"}},
         WrapRow{"long_word_then_words", "abcdefgh ij kl", 5, {"abcde", "fgh ", "ij kl"}},
         WrapRow{"leading_space_is_no_break", " abcdef", 4, {" abc", "def"}},
-        WrapRow{"narrower_than_a_character", "ab", 0.5, {"a", "b"}}),
+        WrapRow{"narrower_than_a_character", "ab", 0.5, {"a", "b"}},
+        WrapRow{"chinese_breaks_between_characters", "\xe6\x99\x9a\xe9\xa5\xad >> 2.00", 1,
+                {"\xe6\x99\x9a", "\xe9\xa5\xad ", ">", "> ", "2", ".", "0", "0"}},
+        WrapRow{"accent_stays_with_its_letter", "e\xcc\x81" "e\xcc\x81", 1.5,
+                {"e\xcc\x81", "e\xcc\x81"}},
+        WrapRow{"joined_emoji_stay_whole", "a\xf0\x9f\x91\xa9\xe2\x80\x8d\xf0\x9f\x92\xbb", 2,
+                {"a", "\xf0\x9f\x91\xa9\xe2\x80\x8d\xf0\x9f\x92\xbb"}},
+        WrapRow{"stray_byte_is_one_character", "a\xe9" "b", 1, {"a", "\xe9", "b"}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(LineWrap, WidthsOfEachCharacterCount) {
