@@ -113,9 +113,12 @@ CalFileRead readCalFile(const std::filesystem::path& path) {
 }
 
 FileResult writeCalFile(const std::filesystem::path& path, std::string_view text) {
-    if (text.size() > kMaxCalTextLength)
+    std::string storage;
+    const std::string_view string = calString(text, storage);
+    if (string.size() > kMaxCalTextLength)
         return FileResult::failure(failure("save", path, "the tape is too long for a tape file"));
-    return writeFileAtomically(path, [text](std::ostream& out) { return writeCal(out, text); });
+    return writeFileAtomically(path,
+                               [string](std::ostream& out) { return writeCalString(out, string); });
 }
 
 }  // namespace zovrek

@@ -6,6 +6,8 @@
 #include <optional>
 #include <ostream>
 
+#include "engine/utf8.h"
+
 namespace zovrek {
 namespace {
 
@@ -172,7 +174,7 @@ CalReadResult decode(Source& src) {
     }
     CalReadResult r;
     r.status = CalReadResult::Status::Text;
-    r.text = wide ? narrowUtf16le(bytes) : std::move(bytes);
+    r.text = wide ? utf8FromUtf16le(bytes) : tapeTextOfCalString(std::move(bytes));
     return r;
 }
 
@@ -195,18 +197,56 @@ std::string calLengthPrefix(std::uint64_t length) {
     return p;
 }
 
+std::string_view calString(std::string_view text, std::string& storage) {
+    std::size_t at = firstNonAscii(text);
+    if (at == text.size()) return text;
+    // One byte a character while every character fits.
+    storage.assign(text.substr(0, at));
+    bool fits = true;
+    while (at < text.size()) {
+        std::size_t next = 0;
+        const char32_t c = decodeUtf8At(text, at, &next);
+        if (c > 0xFF) {
+            fits = false;
+            break;
+        }
+        storage.push_back(static_cast<char>(c));
+        const std::size_t ascii = firstNonAscii(text, next);
+        storage.append(text.substr(next, ascii - next));
+        at = ascii;
+    }
+    // Bytes that are valid UTF-8 would be read back as other characters ("\xC3\xA9" is one
+    // e acute in UTF-8, two characters in Latin-1): such a text goes as UTF-8.
+    if (fits && !isUtf8(storage)) return storage;
+    if (isUtf8(text)) return text;
+    storage = toValidUtf8(text);
+    return storage;
+}
+
+std::string tapeTextOfCalString(std::string bytes) {
+    if (isUtf8(bytes)) return bytes;
+    return utf8FromLatin1(bytes);
+}
+
 std::string encodeCal(std::string_view text) {
-    std::string file = calLengthPrefix(text.size());
-    file.append(text);
+    std::string storage;
+    const std::string_view string = calString(text, storage);
+    std::string file = calLengthPrefix(string.size());
+    file.append(string);
     return file;
 }
 
-bool writeCal(std::ostream& out, std::string_view text) {
-    if (text.size() > kMaxCalTextLength) return false;
-    const std::string prefix = calLengthPrefix(text.size());
+bool writeCalString(std::ostream& out, std::string_view string) {
+    if (string.size() > kMaxCalTextLength) return false;
+    const std::string prefix = calLengthPrefix(string.size());
     out.write(prefix.data(), static_cast<std::streamsize>(prefix.size()));
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.write(string.data(), static_cast<std::streamsize>(string.size()));
     return static_cast<bool>(out);
+}
+
+bool writeCal(std::ostream& out, std::string_view text) {
+    std::string storage;
+    return writeCalString(out, calString(text, storage));
 }
 
 CalReadResult readCal(std::string_view bytes) {
@@ -217,27 +257,6 @@ CalReadResult readCal(std::string_view bytes) {
 CalReadResult readCal(std::istream& in) {
     StreamSource src(in);
     return decode(src);
-}
-
-std::string narrowUtf16le(std::string_view units) {
-    std::string out;
-    out.reserve(units.size() / 2);
-    for (std::size_t i = 0; i + 1 < units.size(); i += 2) {
-        const unsigned u = static_cast<unsigned char>(units[i]) |
-                           (static_cast<unsigned>(static_cast<unsigned char>(units[i + 1])) << 8);
-        if (u <= 0xFF) {
-            out.push_back(static_cast<char>(u));
-            continue;
-        }
-        out.push_back('?');
-        // A high surrogate followed by a low one is a single character.
-        if (u >= 0xD800 && u <= 0xDBFF && i + 3 < units.size()) {
-            const unsigned next = static_cast<unsigned char>(units[i + 2]) |
-                                  (static_cast<unsigned>(static_cast<unsigned char>(units[i + 3])) << 8);
-            if (next >= 0xDC00 && next <= 0xDFFF) i += 2;
-        }
-    }
-    return out;
 }
 
 }  // namespace zovrek

@@ -7,6 +7,7 @@
 #include <sstream>
 #include <string_view>
 
+#include "engine/utf8.h"
 #include "tape/cal_format.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,8 +21,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
 
     if (fromMemory.status == zovrek::CalReadResult::Status::Text) {
-        // A text can't be longer than the file; written again and read back it is the same.
-        if (fromMemory.text.size() > size) std::abort();
+        // A text is at most twice the file (each Latin-1 byte two in UTF-8); it is valid
+        // UTF-8, and written again and read back it is the same.
+        if (fromMemory.text.size() > 2 * size) std::abort();
+        if (!zovrek::isUtf8(fromMemory.text)) std::abort();
         const zovrek::CalReadResult again = zovrek::readCal(zovrek::encodeCal(fromMemory.text));
         if (again.status != fromMemory.status || again.text != fromMemory.text) std::abort();
     }

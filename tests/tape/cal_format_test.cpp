@@ -17,6 +17,12 @@ std::string bytes(std::initializer_list<int> values) {
     return s;
 }
 
+std::string repeat(const std::string& text, int times) {
+    std::string s;
+    for (int i = 0; i < times; ++i) s += text;
+    return s;
+}
+
 std::string utf16(std::u16string_view text) {
     std::string s;
     for (char16_t c : text) {
@@ -81,6 +87,63 @@ TEST(CalWriteTest, StreamThatFailsAfterNBytesIsReported) {
     EXPECT_EQ(buf.written(), encodeCal(text));
 }
 
+// ---- Text: one byte a character while every character fits, else UTF-8.
+
+struct TextRow {
+    const char* name;
+    std::string text;    // the tape in memory (UTF-8)
+    std::string string;  // the string the file holds after its prefix
+    std::string readBack;
+};
+
+class CalTextTest : public testing::TestWithParam<TextRow> {};
+
+TEST_P(CalTextTest, WrittenAndReadBack) {
+    const TextRow& row = GetParam();
+    const std::string file = encodeCal(row.text);
+    EXPECT_EQ(file, calLengthPrefix(row.string.size()) + row.string);
+    const CalReadResult r = readCal(file);
+    ASSERT_EQ(r.status, Status::Text) << r.error;
+    EXPECT_EQ(r.text, row.readBack);
+}
+
+const std::string kCafe = "Caf\xC3\xA9";              // "Café" in UTF-8
+const std::string kDinner = "\xE6\x99\x9A\xE9\xA5\xAD";  // "晚饭"
+const std::string kArabicDinner = "\xD8\xB9\xD8\xB4\xD8\xA7\xD8\xA1";  // "عشاء"
+const std::string kGrinning = "\xF0\x9F\x98\x80";     // U+1F600
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, CalTextTest,
+    testing::Values(
+        TextRow{"Ascii", " 5.00\r\n", " 5.00\r\n", " 5.00\r\n"},
+        TextRow{"Latin1OneByteACharacter", kCafe + " >> 5\r\n\xC3\xBF", "Caf\xE9 >> 5\r\n\xFF",
+                kCafe + " >> 5\r\n\xC3\xBF"},
+        TextRow{"Chinese", kDinner + " >> 2.00\r\n", kDinner + " >> 2.00\r\n",
+                kDinner + " >> 2.00\r\n"},
+        TextRow{"Arabic", kArabicDinner + " >> 2\r\n", kArabicDinner + " >> 2\r\n",
+                kArabicDinner + " >> 2\r\n"},
+        TextRow{"Emoji", kGrinning + " >> 2\r\n", kGrinning + " >> 2\r\n", kGrinning + " >> 2\r\n"},
+        TextRow{"OneCharacterBeyondMakesAllUtf8", kCafe + kDinner, kCafe + kDinner,
+                kCafe + kDinner},
+        // "Ã©" one byte a character is C3 A9, which would read back as "é".
+        TextRow{"Latin1BytesThatReadAsUtf8", "\xC3\x83\xC2\xA9", "\xC3\x83\xC2\xA9",
+                "\xC3\x83\xC2\xA9"},
+        TextRow{"StrayByteIsItsLatin1Character", "Caf\xE9", "Caf\xE9", kCafe},
+        TextRow{"StrayByteBesideChinese", "\xE9" + kDinner, "\xC3\xA9" + kDinner,
+                "\xC3\xA9" + kDinner},
+        TextRow{"LengthCountsTheFileBytes", repeat(kDinner, 43),
+                repeat(kDinner, 43), repeat(kDinner, 43)}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(CalTextTest, Latin1FileKeptByteForByte) {
+    std::string string;
+    for (int b = 0; b < 256; ++b) string.push_back(static_cast<char>(b));
+    const std::string file = calLengthPrefix(string.size()) + string;
+    const CalReadResult r = readCal(file);
+    ASSERT_EQ(r.status, Status::Text);
+    EXPECT_EQ(encodeCal(r.text), file);
+}
+
 // ---- Reading: every form, the 16-bit characters and damaged files, from memory and stream.
 
 struct ReadRow {
@@ -89,6 +152,8 @@ struct ReadRow {
     Status status;
     std::string textOrError;  // the text read, or a piece of the error
 };
+
+void PrintTo(const ReadRow& row, std::ostream* os) { *os << row.name; }
 
 class CalReadTest : public testing::TestWithParam<ReadRow> {};
 
@@ -121,13 +186,18 @@ INSTANTIATE_TEST_SUITE_P(
         ReadRow{"ThirtyTwoBitLengthNotShortest", bytes({0xFF, 0xFF, 0xFF, 3, 0, 0, 0}) + "abc",
                 Status::Text, "abc"},
         ReadRow{"WideAscii", bytes({0xFF, 0xFE, 0xFF, 2}) + utf16(u"hi"), Status::Text, "hi"},
-        ReadRow{"WideLatin1Kept", bytes({0xFF, 0xFE, 0xFF, 2}) + utf16(u"\u00e9\u00ff"), Status::Text,
-                "\xE9\xFF"},
-        ReadRow{"WideBeyondLatin1IsQuestionMark", bytes({0xFF, 0xFE, 0xFF, 3}) + utf16(u"1\u20ac2"),
-                Status::Text, "1?2"},
-        ReadRow{"WideSurrogatePairIsOneQuestionMark",
-                bytes({0xFF, 0xFE, 0xFF, 3}) + utf16(u"\xD83D\xDE00" u"x"), Status::Text, "?x"},
-        ReadRow{"WideLoneSurrogate", bytes({0xFF, 0xFE, 0xFF, 2}) + utf16(u"\xDC00" u"A"), Status::Text, "?A"},
+        ReadRow{"Latin1", "\x04" "Caf\xE9", Status::Text, "Caf\xC3\xA9"},
+        ReadRow{"Utf8", "\x05" "Caf\xC3\xA9", Status::Text, "Caf\xC3\xA9"},
+        ReadRow{"InvalidUtf8IsLatin1Throughout", "\x03" "\xC3\xA9\xE9", Status::Text,
+                "\xC3\x83\xC2\xA9\xC3\xA9"},
+        ReadRow{"WideLatin1", bytes({0xFF, 0xFE, 0xFF, 2}) + utf16(u"\u00e9\u00ff"), Status::Text,
+                "\xC3\xA9\xC3\xBF"},
+        ReadRow{"WideBeyondLatin1", bytes({0xFF, 0xFE, 0xFF, 4}) + utf16(u"1\u20ac\u665a2"),
+                Status::Text, "1\xE2\x82\xAC\xE6\x99\x9A" "2"},
+        ReadRow{"WideSurrogatePair", bytes({0xFF, 0xFE, 0xFF, 3}) + utf16(u"\xD83D\xDE00" u"x"),
+                Status::Text, "\xF0\x9F\x98\x80x"},
+        ReadRow{"WideLoneSurrogate", bytes({0xFF, 0xFE, 0xFF, 2}) + utf16(u"\xDC00" u"A"),
+                Status::Text, "\xEF\xBF\xBD" "A"},
         ReadRow{"WideEmpty", bytes({0xFF, 0xFE, 0xFF, 0}), Status::Text, ""},
         ReadRow{"Wide32BitLength", bytes({0xFF, 0xFE, 0xFF, 0xFF, 0xFF, 0xFF, 2, 0, 0, 0}) + utf16(u"ok"),
                 Status::Text, "ok"},
@@ -165,7 +235,7 @@ TEST(CalReadLongTest, WideSixteenBitLengths) {
 TEST(CalReadLongTest, RoundTripAcrossTheFormBoundaries) {
     for (std::size_t n : {0u, 1u, 254u, 255u, 256u, 65533u, 65534u, 65535u, 200000u}) {
         std::string text(n, ' ');
-        for (std::size_t i = 0; i < n; ++i) text[i] = static_cast<char>(i * 7);
+        for (std::size_t i = 0; i < n; ++i) text[i] = static_cast<char>(' ' + i * 7 % 95);
         const CalReadResult r = readCal(encodeCal(text));
         ASSERT_EQ(r.status, Status::Text) << n;
         EXPECT_EQ(r.text, text) << n;
