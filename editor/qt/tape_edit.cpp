@@ -7,15 +7,11 @@
 #include <algorithm>
 
 #include "editor/qt/progressive_loader.h"
+#include "engine/utf8.h"
+#include "shell/qt/qt_text.h"
 #include "shell/qt/text_background.h"
 
 namespace zovrek::qt {
-namespace {
-
-// A character of the text that has no byte of its own.
-constexpr char kUnmappable = '?';
-
-}  // namespace
 
 TapeEdit::TapeEdit(QWidget* parent)
     : PasteGuarded<QPlainTextEdit>(parent), loader_(new ProgressiveLoader(this)) {
@@ -33,16 +29,16 @@ TapeEdit::TapeEdit(QWidget* parent)
 }
 
 void TapeEdit::setTapeText(std::string_view text) {
-    // The tape is 8-bit text, one character a byte (Latin-1), so every byte comes back as it
-    // went in. The document takes "\r\n", "\r" and "\n" alike as a line break.
-    QString shown = QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+    // The document takes "\r\n", "\r" and "\n" alike as a line break.
+    QString shown = qt::tapeText(text);
     qsizetype longest = 0;
-    for (qsizetype start = 0; start < shown.size();) {
-        qsizetype end = shown.indexOf(u'\n', start);
-        if (end < 0) end = shown.size();
-        longest = std::max(longest, end - start);
-        start = end + 1;
+    qsizetype lineStart = 0;
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        if (shown[i] != u'\n' && shown[i] != u'\r') continue;
+        longest = std::max(longest, i - lineStart);
+        lineStart = i + 1;
     }
+    longest = std::max(longest, shown.size() - lineStart);
     // The old text goes first, so that changing the wrap lays out nothing.
     document()->clear();
     setWordWrapMode(longest > kLongestWordWrappedLine ? QTextOption::WrapAnywhere
@@ -83,8 +79,7 @@ std::string TapeEdit::tapeText() {
     // While the text goes in, the edit is read-only: its text is the one going in, whose line
     // breaks it takes as the document does. Afterwards the raw text keeps every character as
     // typed (toPlainText would turn a no-break space into a space); its blocks are parted by
-    // the paragraph separator, and a Shift+Enter break is the line separator. A character
-    // beyond Latin-1 (a surrogate pair counts as one) becomes "?".
+    // the paragraph separator, and a Shift+Enter break is the line separator.
     const QString raw = loader_->loading() ? loader_->text() : document()->toRawText();
     std::string text;
     text.reserve(static_cast<std::size_t>(raw.size()) + static_cast<std::size_t>(blockCount()));
@@ -96,11 +91,13 @@ std::string TapeEdit::tapeText() {
             u == QChar::LineSeparator) {
             text += "\r\n";
             if (u == u'\r' && c + 1 < end && c[1] == u'\n') ++c;
-        } else if (u < 0x100) {
+        } else if (u < 0x80) {
             text += static_cast<char>(u);
+        } else if (c->isHighSurrogate() && c + 1 < end && c[1].isLowSurrogate()) {
+            appendUtf8(text, QChar::surrogateToUcs4(u, c[1].unicode()));
+            ++c;
         } else {
-            text += kUnmappable;
-            if (c->isHighSurrogate() && c + 1 < end && c[1].isLowSurrogate()) ++c;
+            appendUtf8(text, u);  // a surrogate standing alone becomes U+FFFD
         }
     }
     return text;

@@ -21,10 +21,10 @@ class TapeEdit : public PasteGuarded<QPlainTextEdit> {
 public:
     explicit TapeEdit(QWidget* parent = nullptr);
 
-    /// Shows `text`, one character a byte (Latin-1); each "\r\n", and a lone "\r" or "\n", is
-    /// a line break. A long tape goes in while the program goes on, with its progress shown.
+    /// Shows UTF-8 `text`; each "\r\n", and a lone "\r" or "\n", is a line break. A long tape
+    /// goes in while the program goes on, with its progress shown.
     void setTapeText(std::string_view text);
-    /// The text as shown, each line break as "\r\n", a character beyond Latin-1 as "?".
+    /// The text as shown, in UTF-8, each line break as "\r\n".
     std::string tapeText();
     /// Runs `action` once the whole text is in the edit: at once when it is.
     void whenLoaded(std::function<void()> action);

@@ -62,8 +62,7 @@ CTapeEditorDlg::CTapeEditorDlg(const TapeEditorInput& input, QWidget* parent)
     // form, by OnInitDialog below.
     if (QLineEdit* places = form().edit(te::kPlacesEditId)) {
         places->setMaxLength(1);
-        places->setText(QString::fromLatin1(m_editor.m_placesText.data(),
-                                            static_cast<qsizetype>(m_editor.m_placesText.size())));
+        places->setText(uiText(m_editor.m_placesText));
     }
     for (const te::ButtonBitmaps& b : te::kButtons) form().autoLoad({b.id});
     fitInstructions(form());
