@@ -36,8 +36,10 @@ private:
 /// A fixed set of bytes, tested in one look-up per byte of a text.
 class CharClass {
 public:
-    constexpr explicit CharClass(std::string_view chars) {
+    constexpr explicit CharClass(std::string_view chars, bool beyondAscii = false) {
         for (char c : chars) member_[static_cast<unsigned char>(c)] = true;
+        if (beyondAscii)
+            for (std::size_t b = 0x80; b < member_.size(); ++b) member_[b] = true;
     }
     bool foundIn(std::string_view text) const {
         for (char c : text)
@@ -81,8 +83,9 @@ void appendUnmarked(std::string& out, std::string_view text) {
 
 constexpr std::string_view kNumberChars = "0123456789.";
 constexpr CharClass kNumberClass(kNumberChars);
-// Letters that mark a note as free text: all but those of the operation tags.
-constexpr CharClass kNoteLetters("ABCDEFGHIJKLMNOPUVWXYZabcefghijkmopstuvwyz$");
+// Letters that mark a note as free text: all but those of the operation tags, and every
+// character beyond ASCII, so that a note in any script is marked as one in Latin letters is.
+constexpr CharClass kNoteLetters("ABCDEFGHIJKLMNOPUVWXYZabcefghijkmopstuvwyz$", true);
 constexpr std::string_view kNoteMarker = ">> ";
 constexpr std::string_view kLineEnd = "\r\n";
 

@@ -170,6 +170,39 @@ INSTANTIATE_TEST_SUITE_P(
                   tape({" 5.00", " +", " 3.00", " =", " 8.00"}) + " "}),
     RowName());
 
+// ---------------------------------------------------------------- the note marker
+
+struct NoteRow {
+    const char* name;
+    std::string note;  // typed left of the separator on the first line
+    bool marked;       // whether Update puts ">> " after it
+};
+void PrintTo(const NoteRow& row, std::ostream* os) { *os << row.name; }
+
+class NoteMarkerTest : public ::testing::TestWithParam<NoteRow> {};
+
+TEST_P(NoteMarkerTest, MarksNotesInAnyScript) {
+    const NoteRow& row = GetParam();
+    const Reevaluation r =
+        reevaluateTape(tape({row.note + "_5", "_+", "_1", "_=", "_0"}), 3, true);
+    EXPECT_TRUE(r.messages.empty());
+    const std::string first = row.note + (row.marked ? " >> 5" : " 5");
+    EXPECT_EQ(r.text, tape({first, " +", " 1", " =", " 6.00"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Notes, NoteMarkerTest,
+    ::testing::Values(NoteRow{"Latin", "Rent", true},
+                      NoteRow{"Chinese", "\xE6\x99\x9A\xE9\xA5\xAD", true},
+                      NoteRow{"Arabic", "\xD8\xB9\xD8\xB4\xD8\xA7\xD8\xA1", true},
+                      NoteRow{"Emoji", "\xF0\x9F\x98\x80", true},
+                      NoteRow{"LatinAccented", "\xC3\xA0", true},
+                      NoteRow{"RootTag", "(SQRT)", false},
+                      NoteRow{"SquareTag", "(Sqrd)", false},
+                      NoteRow{"ReciprocalTag", "(l/x)", false},
+                      NoteRow{"Digits", "1.5", false}),
+    RowName());
+
 INSTANTIATE_TEST_SUITE_P(
     StructureErrors, UpdateTapeTest,
     ::testing::Values(

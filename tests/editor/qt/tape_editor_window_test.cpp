@@ -158,6 +158,43 @@ private slots:
         QCOMPARE(rig.calc.m_display, "10.00");
     }
 
+    // A note typed in Chinese through the input method, and an emoji key, come back on the
+    // tape as typed, the note with its marker; the tape then updates again without a message.
+    void noteInAnyScriptKeepsItsMarker() {
+        Rig rig;
+        const std::string dinner = "\xE6\x99\x9A\xE9\xA5\xAD";  // "晚饭"
+        const std::string grinning = "\xF0\x9F\x98\x80";
+        const std::string expected =
+            dinner + grinning + " >> 5.00\r\n +\r\n 3.00\r\n =\r\n 8.00\r\n";
+        ModalScript script;
+        script.expect(kTitle, acting([&](QDialog& d) {
+            show(d);
+            QPlainTextEdit* edit = tapeEdit(d);
+            QTest::mouseClick(edit->viewport(), Qt::LeftButton);
+            QTest::keyClick(edit, Qt::Key_Home, Qt::ControlModifier);
+            QInputMethodEvent typed;
+            typed.setCommitString(QString::fromStdString(dinner));
+            QApplication::sendEvent(edit, &typed);
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown,
+                                QString::fromStdString(grinning), Qt::NoModifier);
+            click(d, te::kUpdateId);
+            QCOMPARE(edit->document()->firstBlock().text(),
+                     QString::fromStdString(dinner + grinning + " >> 5.00"));
+            click(d, te::kToCalculatorId);
+        }));
+        script.expect(kTitle, acting([](QDialog& d) {
+            show(d);
+            click(d, te::kUpdateId);
+            click(d, te::kToCalculatorId);
+        }));
+        QVERIFY(rig.tapeEdit());
+        QCOMPARE(rig.calc.m_tape.view(), expected);
+        QVERIFY(rig.tapeEdit());
+        ZOVREK_VERIFY_MODALS(script);
+        QCOMPARE(rig.calc.m_tape.view(), expected);
+        QCOMPARE(rig.calc.m_display, "8.00\r\n");
+    }
+
     void enterInsertsALine_data() {
         QTest::addColumn<int>("key");
         QTest::newRow("Return") << int(Qt::Key_Return);
