@@ -11,6 +11,7 @@
 #include "engine/calculator.h"
 #include "engine/key_names.h"
 #include "engine/scripted_window.h"
+#include "engine/tape_lines.h"
 
 namespace zovrek::cli {
 namespace {
@@ -147,12 +148,9 @@ std::string printed17(double v) {
 }
 
 void writeTapeLines(std::string_view tape, std::ostream& out) {
-    while (!tape.empty()) {
-        const auto end = tape.find("\r\n");
-        out << tape.substr(0, end) << '\n';
-        if (end == std::string_view::npos) break;
-        tape.remove_prefix(end + 2);
-    }
+    TapeLines lines(tape);
+    TapeLine line;
+    while (lines.next(line)) out << line.text << '\n';
 }
 
 }  // namespace

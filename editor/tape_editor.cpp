@@ -8,7 +8,9 @@ TapeEditor::TapeEditor(TapeEditorWindow& editorWindow, const TapeEditorInput& in
       m_bkRed(input.bkRed),
       m_bkGreen(input.bkGreen),
       m_bkBlue(input.bkBlue) {
-    m_editText = input.editText;
+    // A tape read from a file may end its lines in a bare "\n" or "\r"; the marking pass and
+    // the Update know "\r\n", as the edit control gives it back.
+    m_editText = withCrLfLineEnds(input.editText);
     m_places = input.places;
     m_digits = input.digits;
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "engine/number_text.h"
+#include "engine/tape_lines.h"
 
 namespace zovrek {
 
@@ -90,6 +91,18 @@ constexpr std::string_view kNoteMarker = ">> ";
 constexpr std::string_view kLineEnd = "\r\n";
 
 }  // namespace
+
+std::string withCrLfLineEnds(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + text.size() / 16);
+    TapeLines lines(text);
+    TapeLine line;
+    while (lines.next(line)) {
+        out.append(line.text);
+        if (line.ended) out.append(kLineEnd);
+    }
+    return out;
+}
 
 std::string markSeparators(std::string_view text) {
     std::string out;
@@ -437,7 +450,9 @@ Reevaluation reevaluateTape(std::string_view text, int places, bool marked, int 
     Reevaluation out;
     RecordingWindow window(out);
     TapeReevaluation editor(window);
-    editor.m_editText = marked ? std::string(text) : markSeparators(text);
+    // Through the window the text comes back from the edit control with "\r\n" line ends.
+    editor.m_editText = withCrLfLineEnds(text);
+    if (!marked) editor.m_editText = markSeparators(editor.m_editText);
     editor.m_places = places;
     editor.m_digits = digits;
     editor.UpdateTape();

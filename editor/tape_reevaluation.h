@@ -100,6 +100,10 @@ private:
     std::deque<std::string> writtenTotals_;  // stable storage for totals put into m_entries
 };
 
+/// `text` with each line break ("\r\n", a bare "\n" or a bare "\r") as "\r\n", the line
+/// end the editor reads.
+std::string withCrLfLineEnds(std::string_view text);
+
 /// The marking pass alone: `text` in editing form.
 std::string markSeparators(std::string_view text);
 

@@ -95,7 +95,8 @@ void Calculator::writeLine(std::string_view line) {
     text.reserve(line.size() + 4);
     // A tape read from a file may end without its last line break: the new line starts a
     // line of its own instead of running on into that one.
-    if (!m_tape.empty() && !m_tape.view().ends_with("\r\n")) text.append("\r\n");
+    if (!m_tape.empty() && !m_tape.view().ends_with('\n') && !m_tape.view().ends_with('\r'))
+        text.append("\r\n");
     text.append(line).append("\r\n");
     m_tape.append(text);
     m_tapeLine.assign(line);

@@ -5,17 +5,29 @@
 
 namespace zovrek {
 
+namespace {
+
+// Where the line break whose last character is at `last` starts: a "\n" after a "\r" is the
+// end of one "\r\n", as TapeLines reads it going forward.
+std::size_t breakStart(std::string_view tape, std::size_t last) {
+    return tape[last] == '\n' && last > 0 && tape[last - 1] == '\r' ? last - 1 : last;
+}
+
+}  // namespace
+
 std::string_view lastNumberLine(std::string_view tape) {
-    // Walk back line by line from the last line feed; only the last line with a digit (or a
+    // Walk back line by line from the last line break; only the last line with a digit (or a
     // non-finite result, which the calculator writes as a word) counts.
-    std::size_t end = tape.rfind('\n');
-    while (end != std::string_view::npos) {
-        const std::size_t prev = end == 0 ? std::string_view::npos : tape.rfind('\n', end - 1);
+    std::size_t last = tape.find_last_of("\r\n");
+    while (last != std::string_view::npos) {
+        const std::size_t start = breakStart(tape, last);
+        const std::size_t prev =
+            start == 0 ? std::string_view::npos : tape.find_last_of("\r\n", start - 1);
         const std::size_t begin = prev == std::string_view::npos ? 0 : prev + 1;
-        const std::string_view line = tape.substr(begin, end + 1 - begin);
+        const std::string_view line = tape.substr(begin, last + 1 - begin);
         if (line.find_first_of("0123456789") != std::string_view::npos || isNonFiniteText(line))
             return line;
-        end = prev;
+        last = prev;
     }
     return {};
 }

@@ -36,8 +36,8 @@ std::filesystem::path dialogStartFolder(const std::filesystem::path& documentFil
                                         const std::filesystem::path& lastFolder,
                                         const std::filesystem::path& home);
 
-/// The last line of `tape` (cut after each "\n", keeping its "\r\n"; a last piece without
-/// "\n" is no line) that holds a digit, or "" when there is none.
+/// The last line of `tape` (cut after each line break, "\r\n", "\n" or "\r", keeping it; a
+/// last piece without one is no line) that holds a digit, or "" when there is none.
 std::string_view lastNumberLine(std::string_view tape);
 
 class FileCommands {

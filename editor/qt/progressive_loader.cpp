@@ -15,6 +15,17 @@ constexpr qsizetype kSlice = 16 * 1024;
 // Time one step may take before events are let through again.
 constexpr qint64 kStepMs = 40;
 
+// Where the text after the first line break ("\r\n", "\n" or "\r") at or after `from`
+// starts; the end of the text when there is none.
+qsizetype afterLineBreak(const QString& text, qsizetype from) {
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'\n') return i + 1;
+        if (c == u'\r') return i + 1 < text.size() && text[i + 1] == u'\n' ? i + 2 : i + 1;
+    }
+    return text.size();
+}
+
 }  // namespace
 
 ProgressiveLoader::ProgressiveLoader(QPlainTextEdit* edit)
@@ -66,8 +77,7 @@ bool ProgressiveLoader::step() {
     QTextCursor end(edit_->document());
     end.movePosition(QTextCursor::End);
     while (next_ < text_.size() && clock.elapsed() < kStepMs) {
-        qsizetype cut = text_.indexOf(u'\n', std::min(next_ + kSlice, text_.size()) - 1);
-        cut = cut < 0 ? text_.size() : cut + 1;
+        const qsizetype cut = afterLineBreak(text_, std::min(next_ + kSlice, text_.size()) - 1);
         end.insertText(QStringView(text_).sliced(next_, cut - next_).toString());
         next_ = cut;
     }

@@ -111,6 +111,19 @@ TEST(TapeEdit, OpensOnTheTapeInEditingForm) {
     EXPECT_EQ(s.launcher.controls.front(), tape({"_5.00", "_+", "_3.00", "_=", "_8.00"}));
 }
 
+TEST(TapeEdit, OpensATapeOfBareLineEndsInEditingForm) {
+    for (const char* tapeFromFile :
+         {" 5.00\n +\n 3.00\n =\n 8.00\n", " 5.00\r +\r 3.00\r =\r 8.00\r"}) {
+        Session s;
+        s.rig.document.m_tapeText = TapeText(tapeFromFile);
+        s.rig.calc.onInitialUpdate();
+        s.tapeEdit({{Step::Update}, {Step::ToCalculator}});
+        EXPECT_EQ(s.launcher.controls.front(), tape({"_5.00", "_+", "_3.00", "_=", "_8.00"}));
+        EXPECT_TRUE(s.launcher.messages.empty());
+        EXPECT_EQ(s.rig.calc.m_tape.view(), kTape);
+    }
+}
+
 TEST(TapeEdit, CopiesTheViewsSettingsIn) {
     Session s;
     s.rig.calc.m_bkRed = 1;

@@ -1,5 +1,7 @@
 // Values handed back by the special-function dialogs and the tape editor.
 
+#include <utility>
+
 #include "recording_window.h"
 
 namespace zovrek::testing {
@@ -85,14 +87,18 @@ TEST(InitialUpdate, PutsDocumentOnTapeAsItIs) {
     EXPECT_EQ(rig.window.tapeControl, rig.calc.m_tape.view());
     EXPECT_EQ(rig.calc.m_memoryNumber, 1);
 
-
     // A file whose last line has no break: the next line still starts a line of its own.
-    Rig unbroken;
-    unbroken.document.m_tapeText = TapeText(" 1.00");
-    unbroken.calc.onInitialUpdate();
-    unbroken.press("2+");
-    EXPECT_EQ(unbroken.calc.m_tape.view(), " 1.00\r\n 2.00\r\n +\r\n");
-    EXPECT_EQ(unbroken.window.tapeControl, unbroken.calc.m_tape.view());
+    // One ending in a bare "\n" or "\r" has its break, and gets no empty line.
+    for (const auto& [file, after] : {std::pair{" 1.00", " 1.00\r\n"},
+                                      std::pair{" 1.00\n", " 1.00\n"},
+                                      std::pair{" 1.00\r", " 1.00\r"}}) {
+        Rig other;
+        other.document.m_tapeText = TapeText(file);
+        other.calc.onInitialUpdate();
+        other.press("2+");
+        EXPECT_EQ(other.calc.m_tape.view(), std::string(after) + " 2.00\r\n +\r\n") << file;
+        EXPECT_EQ(other.window.tapeControl, other.calc.m_tape.view());
+    }
 }
 
 TEST(InitialUpdate, StartUpValuesOnlyTheFirstTime) {

@@ -39,6 +39,9 @@ INSTANTIATE_TEST_SUITE_P(
                     NumberLineRow{"NoDigitAtAll", " +\r\n @\r\n", ""},
                     NumberLineRow{"FirstLineOnly", " 9.\r\n", " 9.\r\n"},
                     NumberLineRow{"BareLineFeeds", "1\n\n+\n", "1\n"},
+                    NumberLineRow{"BareCarriageReturns", " 1\r 2\r +\r", " 2\r"},
+                    NumberLineRow{"MixedBreaks", " 1\r\n 2\r +\n 3", " 2\r"},
+                    NumberLineRow{"CrBeforeCrLf", " 4\r\r\n", " 4\r"},
                     NumberLineRow{"NoteWithDigit", " 1.00\r\n total 2 @\r\n", " total 2 @\r\n"}),
     [](const auto& row) { return std::string(row.param.name); });
 
