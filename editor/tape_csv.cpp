@@ -3,6 +3,8 @@
 #include <ostream>
 
 #include "engine/number_text.h"
+#include "engine/tape_lines.h"
+#include "engine/utf8.h"
 #include "tape_reevaluation.h"
 
 namespace zovrek {
@@ -72,11 +74,10 @@ template <class Take>
 void forEachRow(std::string_view tape, Take&& take) {
     bool afterEquals = false;
     std::size_t number = 0;
-    std::size_t start = 0;
-    while (start < tape.size()) {
-        const std::size_t newline = tape.find('\n', start);
-        const std::size_t end = newline == std::string_view::npos ? tape.size() : newline + 1;
-        const std::string marked = markSeparators(tape.substr(start, end - start));
+    TapeLines lines(tape);
+    TapeLine line;
+    while (lines.next(line)) {
+        const std::string marked = markSeparators(line.text);
         const auto [notePart, entryPart] = splitTapeLine(marked);
         const EntryReading reading = readEntry(entryPart);
 
@@ -92,23 +93,55 @@ void forEachRow(std::string_view tape, Take&& take) {
         take(row);
 
         afterEquals = reading == EntryReading::Equals;
-        start = end;
     }
 }
 
-void writeField(std::ostream& out, std::string_view bytes) {
-    const bool quoted = bytes.find_first_of(",\"\r\n") != std::string_view::npos;
+// A number as a spreadsheet reads one: "-5", "12.50", "5.", ".5", "1.e+012".
+bool isPlainNumber(std::string_view text) {
+    std::size_t i = 0;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::size_t whole = digitsFrom(text, i);
+    std::size_t end = whole;
+    bool digits = whole > i;
+    if (end < text.size() && text[end] == '.') {
+        const std::size_t fraction = digitsFrom(text, end + 1);
+        digits = digits || fraction > end + 1;
+        end = fraction;
+    }
+    if (!digits) return false;
+    if (end < text.size() && (text[end] == 'e' || text[end] == 'E')) {
+        std::size_t e = end + 1;
+        if (e < text.size() && (text[e] == '+' || text[e] == '-')) ++e;
+        const std::size_t exponent = digitsFrom(text, e);
+        if (exponent == e) return false;
+        end = exponent;
+    }
+    return end == text.size();
+}
+
+// A spreadsheet takes a cell that begins with one of these as a formula, which may call
+// other programs or fetch addresses ("=HYPERLINK(...)", "@SUM(...)", "+cmd|...").
+bool looksLikeFormula(std::string_view text) {
+    if (text.empty() || std::string_view("=+-@\t\r").find(text.front()) == std::string_view::npos)
+        return false;
+    // The tape's own operator and clear lines are plain and harmless, and numbers stay
+    // numbers.
+    if (text == "+" || text == "-" || text == "=" || text == "@") return false;
+    return !isPlainNumber(text);
+}
+
+void writeField(std::ostream& out, std::string_view text) {
+    // A tape read from a file is valid UTF-8; a stray byte goes as its Latin-1 character.
+    const std::string utf8 = toValidUtf8(text);
+    const bool quoted = utf8.find_first_of(",\"\r\n") != std::string::npos;
     if (quoted) out << '"';
-    for (const char c : bytes) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"') {
+    // The apostrophe makes a formula-like text plain text, and spreadsheets hide it.
+    if (looksLikeFormula(utf8)) out << '\'';
+    for (const char c : utf8) {
+        if (c == '"')
             out << "\"\"";
-        } else if (byte < 0x80) {
+        else
             out << c;
-        } else {
-            // Latin-1 to UTF-8: every byte is the code point of its character.
-            out << static_cast<char>(0xC0 | (byte >> 6)) << static_cast<char>(0x80 | (byte & 0x3F));
-        }
     }
     if (quoted) out << '"';
 }

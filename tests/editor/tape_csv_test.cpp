@@ -69,8 +69,9 @@ TEST(TapeCsvTest, TheNumberAfterEqualsIsATotal) {
 }
 
 TEST(TapeCsvTest, WritesRfc4180InUtf8) {
-    // A note with a comma, quotes and a Latin-1 "e acute"; a last piece without a line break.
-    const std::string t = tape({"Caf\xE9, \"bar\" >> 12.50", " +", " 3.00", " =", " 15.50"}) + " @";
+    // A note with a comma, quotes and an "e acute"; a last piece without a line break.
+    const std::string t =
+        tape({"Caf\xC3\xA9, \"bar\" >> 12.50", " +", " 3.00", " =", " 15.50"}) + " @";
     std::ostringstream out;
     ASSERT_TRUE(writeTapeCsv(out, t));
     EXPECT_EQ(out.str(),
@@ -82,6 +83,63 @@ TEST(TapeCsvTest, WritesRfc4180InUtf8) {
               "5,,15.50,15.50,total\r\n"
               "6,,@,,clear\r\n");
 }
+
+TEST(TapeCsvTest, EveryKindOfLineBreakGivesTheSameRows) {
+    const std::string crlf = tape({"Rent >> 5.00", " +", " 3.00", " =", " 8.00"});
+    std::ostringstream expected;
+    ASSERT_TRUE(writeTapeCsv(expected, crlf));
+    for (const char* breaks : {"\n", "\r"}) {
+        std::string other = crlf;
+        for (std::size_t at = other.find("\r\n"); at != std::string::npos;
+             at = other.find("\r\n", at))
+            other.replace(at, 2, breaks);
+        std::ostringstream out;
+        ASSERT_TRUE(writeTapeCsv(out, other));
+        EXPECT_EQ(out.str(), expected.str()) << (breaks[0] == '\n' ? "LF" : "CR");
+    }
+    EXPECT_NE(expected.str().find("5,,8.00,8.00,total\r\n"), std::string::npos);
+}
+
+// A cell a spreadsheet would take as a formula is written as text; numbers and the tape's own
+// operator lines stay as they are.
+struct CellRow {
+    const char* name;
+    std::string tape;
+    std::string rows;  // what follows the header
+};
+void PrintTo(const CellRow& row, std::ostream* os) { *os << row.name; }
+
+class TapeCsvCellTest : public ::testing::TestWithParam<CellRow> {};
+
+TEST_P(TapeCsvCellTest, FormulasBecomeText) {
+    std::ostringstream out;
+    ASSERT_TRUE(writeTapeCsv(out, GetParam().tape));
+    EXPECT_EQ(out.str(), std::string(kTapeCsvHeader) + "\r\n" + GetParam().rows);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, TapeCsvCellTest,
+    ::testing::Values(
+        CellRow{"Equals", tape({"=1+1 >> 5"}), "1,'=1+1,5,5,number\r\n"},
+        CellRow{"Hyperlink", tape({"=HYPERLINK(\"http://x\";\"y\") >> 5"}),
+                "1,\"'=HYPERLINK(\"\"http://x\"\";\"\"y\"\")\",5,5,number\r\n"},
+        CellRow{"Plus", tape({"+cmd|' /C calc'!A0 >> 5"}), "1,'+cmd|' /C calc'!A0,5,5,number\r\n"},
+        CellRow{"Minus", tape({"-x >> 5"}), "1,'-x,5,5,number\r\n"},
+        CellRow{"At", tape({"@SUM(A1) >> 5"}), "1,'@SUM(A1),5,5,number\r\n"},
+        CellRow{"TabBeforeFormula", tape({"\t=1+1 >> 5"}), "1,'=1+1,5,5,number\r\n"},
+        CellRow{"FormulaAfterBareCarriageReturn", "=1 >> 5\r=2 >> 6\r",
+                "1,'=1,5,5,number\r\n2,'=2,6,6,number\r\n"},
+        CellRow{"FormulaInTheEntry", tape({" =SUM(A)"}), "1,,'=SUM(A),,operator\r\n"},
+        CellRow{"NotANumberAfterMinus", tape({" -Infinity"}),
+                "1,,'-Infinity,'-Infinity,number\r\n"},
+        CellRow{"NegativeNumberStays", tape({" -5"}), "1,,-5,-5,number\r\n"},
+        CellRow{"SignedExponentStays", tape({" -1.e+012"}), "1,,-1.e+012,-1.e+012,number\r\n"},
+        CellRow{"OperatorLinesStay", tape({" 5", " +", " 3", " -", " 1", " =", " 7", " @"}),
+                "1,,5,5,number\r\n2,,+,,operator\r\n3,,3,3,number\r\n4,,-,,operator\r\n"
+                "5,,1,1,number\r\n6,,=,,operator\r\n7,,7,7,total\r\n8,,@,,clear\r\n"},
+        CellRow{"ChineseNote", tape({"\xE6\x99\x9A\xE9\xA5\xAD >> 2.00"}),
+                "1,\xE6\x99\x9A\xE9\xA5\xAD,2.00,2.00,number\r\n"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(TapeCsvTest, EmptyTapeIsTheHeaderAlone) {
     std::ostringstream out;
