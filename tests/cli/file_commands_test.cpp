@@ -14,15 +14,30 @@ using runner::run;
 
 const std::string kTape = " 12.50\r\n *\r\n 4.00\r\n =\r\n 50.00\r\n";
 
-TEST(CatTest, PrintsTheTapeBytesAsTheyAre) {
+struct CatRow {
+    const char* name;
+    std::string file;
+    std::string out;
+};
+
+class CatTest : public testing::TestWithParam<CatRow> {};
+
+TEST_P(CatTest, PrintsTheTapeInUtf8) {
     test::TempDir dir;
-    const std::string tape = kTape + " \xE9\x01\r\n";
-    test::writeBytes(dir / "t.cal", encodeCal(tape));
+    test::writeBytes(dir / "t.cal", GetParam().file);
     const Outcome r = run(runCat, {(dir / "t.cal").string()});
     EXPECT_EQ(r.status, kOk);
-    EXPECT_EQ(r.out, tape);
+    EXPECT_EQ(r.out, GetParam().out);
     EXPECT_EQ(r.err, "");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, CatTest,
+    testing::Values(CatRow{"Latin1", "\x07" " \xE9\x01\r\n +", " \xC3\xA9\x01\r\n +"},
+                    CatRow{"Utf8", "\x0C" "\xE6\x99\x9A >> 2\r\n +", "\xE6\x99\x9A >> 2\r\n +"},
+                    CatRow{"Wide", std::string("\xFF\xFE\xFF\x03\x5A\x66\x3D\xD8\x00\xDE", 10),
+                           "\xE6\x99\x9A\xF0\x9F\x98\x80"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CatTest, ZeroByteFileGivesNothing) {
     test::TempDir dir;
@@ -114,11 +129,18 @@ TEST(PackTest, CatGivesBackWhatPackTook) {
     test::TempDir dir;
     std::string big;
     for (int i = 0; big.size() < 3'000'000; ++i) big += " " + std::to_string(i) + ".00\r\n =\r\n";
-    big += std::string("\0\xFF\r\n", 4);
+    big += std::string("\0\xC3\xBF\xE6\x99\x9A\r\n", 9);
     ASSERT_EQ(run(runPack, {(dir / "b.cal").string()}, big).status, kOk);
     const Outcome r = run(runCat, {(dir / "b.cal").string()});
     EXPECT_EQ(r.status, kOk);
     EXPECT_TRUE(r.out == big);
+}
+
+TEST(PackTest, InputThatIsNotUtf8IsLatin1) {
+    test::TempDir dir;
+    ASSERT_EQ(run(runPack, {(dir / "l.cal").string()}, "Caf\xE9\r\n").status, kOk);
+    EXPECT_EQ(test::readBytes(dir / "l.cal"), "\x06" "Caf\xE9\r\n");
+    EXPECT_EQ(run(runCat, {(dir / "l.cal").string()}).out, "Caf\xC3\xA9\r\n");
 }
 
 }  // namespace
