@@ -110,7 +110,7 @@ TEST(Recalc, JsonReplacesBytesThatAreNotUtf8) {
     const Outcome got = recalc({"--json", "--marked"}, "\xff\xfe_5\r\n_+\r\n_1\r\n_=\r\n_0\r\n");
     EXPECT_EQ(got.status, kOk);
     const auto object = nlohmann::json::parse(got.out);
-    EXPECT_EQ(object.at("text"), "\xEF\xBF\xBD\xEF\xBF\xBD 5\r\n +\r\n 1\r\n =\r\n 6.00\r\n");
+    EXPECT_EQ(object.at("text"), "\xEF\xBF\xBD\xEF\xBF\xBD >> 5\r\n +\r\n 1\r\n =\r\n 6.00\r\n");
 }
 
 TEST(Recalc, ReadsAFile) {
