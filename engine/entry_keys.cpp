@@ -6,6 +6,7 @@
 #include "calculator.h"
 #include "number_text.h"
 #include "sound_names.h"
+#include "utf8.h"
 
 namespace zovrek {
 
@@ -81,7 +82,9 @@ void Calculator::onBack() {
     readBack();
     m_entry = parseNumber(m_display);
     std::string t = m_display;
-    if (!t.empty()) t.pop_back();
+    // A display opened from a tape line may hold a note: Back takes one character, however
+    // many bytes it has.
+    if (!t.empty()) t.erase(previousCharacterStart(t, t.size()));
     // Back over the point itself ends the fraction too, so "5." Back 3 gives 53.
     if (m_fractionPos > 0) --m_fractionPos;
     if (m_fractionPos <= 1) m_fraction = 0;

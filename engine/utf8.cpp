@@ -52,6 +52,17 @@ char32_t decodeUtf8At(std::string_view text, std::size_t at, std::size_t* next) 
     return c;
 }
 
+std::size_t previousCharacterStart(std::string_view text, std::size_t end) {
+    for (std::size_t back = 1; back <= 4 && back <= end; ++back) {
+        const std::size_t start = end - back;
+        if ((static_cast<unsigned char>(text[start]) & 0xC0u) == 0x80u) continue;
+        std::size_t next = 0;
+        decodeUtf8At(text, start, &next);
+        return next == end ? start : end - 1;
+    }
+    return end - 1;
+}
+
 void appendUtf8(std::string& out, char32_t c) {
     if (c > 0x10FFFF || isSurrogate(c)) c = kReplacement;
     const auto put = [&out](char32_t bits) { out.push_back(static_cast<char>(bits)); };

@@ -13,6 +13,10 @@ namespace zovrek {
 /// that starts no valid sequence is read as the Latin-1 character of its value.
 char32_t decodeUtf8At(std::string_view text, std::size_t at, std::size_t* next);
 
+/// Where the character that ends at `end` in UTF-8 `text` starts (`end` > 0): a lone byte
+/// that is no part of a valid sequence is a character of its own.
+std::size_t previousCharacterStart(std::string_view text, std::size_t end);
+
 /// Appends `c` in UTF-8; a surrogate or a value beyond U+10FFFF becomes U+FFFD.
 void appendUtf8(std::string& out, char32_t c);
 

@@ -44,6 +44,17 @@ INSTANTIATE_TEST_SUITE_P(
                       ShownCase{"clear", "5+3 C", "0.", 0}),
     [](const auto& p) { return std::string(p.param.name); });
 
+// A display taken from a tape line with a note: Back takes one character at a time.
+TEST(Back, TakesAWholeCharacter) {
+    Rig rig;
+    rig.press("2");
+    rig.window.shown.display = "\xC3\xA9\xE6\x99\x9A\xF0\x9F\x98\x80";  // e acute, CJK, emoji
+    for (const char* left : {"\xC3\xA9\xE6\x99\x9A", "\xC3\xA9", ""}) {
+        rig.press("BACK");
+        EXPECT_EQ(rig.window.shown.display, left);
+    }
+}
+
 using Clearing = TapeCases;
 TEST_P(Clearing, WritesTape) { checkTapeCase(GetParam()); }
 
