@@ -34,14 +34,15 @@ public:
     /// old tape: it is still the Tape Title preset and the name a later Save proposes).
     void forgetFile();
 
-    /// Reads `path` into m_tapeText. On success the document takes the file's name; a file
-    /// of zero bytes succeeds and leaves m_tapeText as it was. A file that can't be
-    /// opened or read to its end leaves m_tapeText and the name as they were. `textRead`,
-    /// when given, tells whether m_tapeText is now the file's text. Temporaries that saves
-    /// of the file left behind are removed.
+    /// Reads `path` into m_tapeText, as UTF-8 whatever form the file holds. On success the
+    /// document takes the file's name; a file of zero bytes succeeds and leaves m_tapeText
+    /// as it was. A file that can't be opened or read to its end leaves m_tapeText and the
+    /// name as they were. `textRead`, when given, tells whether m_tapeText is now the file's
+    /// text. Temporaries that saves of the file left behind are removed.
     FileResult OnOpenDocument(const std::filesystem::path& path, bool* textRead = nullptr);
 
-    /// Writes m_tapeText to `path` atomically; on success the document takes that name.
+    /// Writes m_tapeText to `path` atomically, one byte a character when every character
+    /// fits in one, else as UTF-8; on success the document takes that name.
     FileResult OnSaveDocument(const std::filesystem::path& path);
 
     /// Empty while the document has no file.
