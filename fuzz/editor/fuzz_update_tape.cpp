@@ -1,12 +1,12 @@
 // Arbitrary text through the editing form and one Update, then the same text as if the
 // user had typed it already marked. Any crash, hang or sanitizer report is a fault.
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "editor/tape_reevaluation.h"
+#include "engine/tape_lines.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     if (size == 0) return 0;
@@ -20,7 +20,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The warning shows once per opening, an Update has at most three messages, the
     // rewrite makes no line that was not there, and a line pointed at after the messages is
     // a line of the rewritten text.
-    const auto breaks = [](std::string_view s) { return std::count(s.begin(), s.end(), '\n'); };
+    const auto breaks = [](std::string_view s) {
+        std::ptrdiff_t n = 0;
+        for (std::size_t at = 0, after = 0;
+             zovrek::findLineBreak(s, at, &after) != std::string_view::npos; at = after)
+            ++n;
+        return n;
+    };
     for (const zovrek::Reevaluation* r : {&fromTape, &typed}) {
         if (r->dialogs.size() > 1 || r->messages.size() > 3) __builtin_trap();
         if (breaks(r->text) > breaks(text)) __builtin_trap();
