@@ -3,6 +3,7 @@
 // entry, the number it holds and the kind of line, each line read as the tape editor reads it.
 
 #include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -26,6 +27,9 @@ struct TapeCsvRow {
 /// "(%)" is a function like "(SQRT)"; a line the editor reads nothing in is blank, and a line
 /// without a note part separator keeps its text as the note.
 std::vector<TapeCsvRow> tapeCsvRows(std::string_view tape);
+
+/// Hands the rows of `tape` to `take` one by one, as tapeCsvRows would list them.
+void forEachTapeCsvRow(std::string_view tape, const std::function<void(const TapeCsvRow&)>& take);
 
 /// Writes the header and the rows of `tape` to `out`: lines ending "\r\n", a field quoted
 /// when it holds a comma, a quote or a line break, the tape's 8-bit (Latin-1) characters

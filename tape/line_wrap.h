@@ -11,6 +11,8 @@
 #include <unordered_map>
 #include <vector>
 
+#include "engine/utf8.h"
+
 namespace zovrek {
 
 /// The width of each character, in the units of the width to fill. The first 256 code points
@@ -41,10 +43,6 @@ private:
     Measure measure_;
     mutable std::unordered_map<char32_t, double> cache_;
 };
-
-/// The code point that starts at `at` in UTF-8 `text`, and where the next one starts. A byte
-/// that starts no valid sequence is read as the Latin-1 character of its value.
-char32_t decodeUtf8At(std::string_view text, std::size_t at, std::size_t* next);
 
 /// One row of a wrapped line: bytes [begin, end) of the line. A row ends after the spaces at
 /// its break; they hang past the edge and are not drawn.
