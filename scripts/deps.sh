@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libxlsxwriter-dev pkgconf
   qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation fonts-dejavu-core
   xvfb dbus-daemon at-spi2-core
   desktop-file-utils appstream shared-mime-info groff-base dpkg-dev
