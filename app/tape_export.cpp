@@ -3,7 +3,7 @@
 #include <filesystem>
 
 #include "editor/tape_csv.h"
-#include "tape/atomic_file.h"
+#include "files/atomic_file.h"
 #include "tape/document.h"
 #include "tape/qt/file_dialogs.h"
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "tape/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace zovrek {
 

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <ostream>
 
+#include "files/atomic_file.h"
 #include "shell/settings_files.h"
-#include "tape/atomic_file.h"
 
 namespace zovrek::shell {
 namespace {

@@ -5,7 +5,7 @@
 #include <ostream>
 #include <sstream>
 
-#include "tape/atomic_file.h"
+#include "files/atomic_file.h"
 
 namespace zovrek::shell {
 namespace {

@@ -13,8 +13,8 @@ namespace zovrek {
 
 inline constexpr int kPrintLinesPerPage = 60;
 
-/// The modal "Tape Title" dialog (template 216, texts in dialog_texts.h); its edit takes
-/// at most 32 characters.
+/// The modal "Tape Title" dialog (template 216, texts in forms/tape_dialog_texts.h); its edit
+/// takes at most 32 characters.
 class TapeTitleDialog {
 public:
     virtual ~TapeTitleDialog() = default;

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "commands.h"
+#include "forms/tape_dialog_texts.h"
 #include "tape/cal_file.h"
-#include "tape/dialog_texts.h"
 #include "tape/print_preparation.h"
 #include "tape/qt/print_paper.h"
 #include "tape/qt/print_pdf.h"
