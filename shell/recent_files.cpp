@@ -1,6 +1,7 @@
 #include "shell/recent_files.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <fstream>
 #include <ostream>
 #include <sstream>
@@ -24,7 +25,7 @@ std::vector<std::string> foldersOf(const std::filesystem::path& file) {
 /// Whether the nearest `count` folders of `a` are those of `b`.
 bool sameNearest(const std::vector<std::string>& a, const std::vector<std::string>& b,
                  std::size_t count) {
-    return b.size() >= count && std::equal(a.begin(), a.begin() + static_cast<long>(count),
+    return b.size() >= count && std::equal(a.begin(), a.begin() + static_cast<std::ptrdiff_t>(count),
                                            b.begin());
 }
 
