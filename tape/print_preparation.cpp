@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "engine/tape_lines.h"
+
 namespace zovrek {
 
 std::size_t printTitleLength(std::string_view title) {
@@ -17,8 +19,13 @@ void buildPrintLines(CalculatorState& state) {
     // copies of itself in the print text at every print.
     state.m_printText.clear();
     state.m_printText.reserve(tape.size());
-    std::copy_if(tape.begin(), tape.end(), std::back_inserter(state.m_printText),
-                 [](char c) { return c != '\n'; });
+    // Every break as one "\r", as a tape of "\r\n" breaks always gave: tapes whose lines end
+    // in a bare "\n" or "\r" print the lines they show.
+    TapeLines lines(tape);
+    for (TapeLine line; lines.next(line);) {
+        state.m_printText += line.text;
+        if (line.ended) state.m_printText += '\r';
+    }
 
     state.m_printLines.clear();
     const std::string_view text = state.m_printText;

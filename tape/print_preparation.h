@@ -29,9 +29,10 @@ std::size_t printTitleLength(std::string_view title);
 /// Number of pages for `lineCount` print lines (a full last page adds an empty one).
 constexpr int printPageCount(int lineCount) { return lineCount / kPrintLinesPerPage + 1; }
 
-/// Cuts the tape into m_printLines: m_printText is the tape without "\n"; a line ends after
-/// each "\r" and after each "@"; "\r" becomes " "; a last piece ending in neither is left
-/// out. Sets m_printLineCount to the number of lines.
+/// Cuts the tape into m_printLines: m_printText is the tape with each line break ("\r\n",
+/// "\n" or "\r") as one "\r"; a line ends after each "\r" and after each "@"; "\r" becomes
+/// " "; a last piece ending in neither is left out. Sets m_printLineCount to the number of
+/// lines.
 void buildPrintLines(CalculatorState& state);
 
 /// Asks for the print title with the document's title preset. OK sets m_printTitle; in

@@ -54,7 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{"NoteWithAtIsCut", " total @ march\r\n", {" total @", " march "}},
         SplitRow{"PieceAfterLastLineLeftOut", " 1.\r\n 2.", {" 1. "}},
         SplitRow{"OnlyAPiece", " 2.", {}},
-        SplitRow{"LineFeedsDropped", "a\nb\r\n", {"ab "}}),
+        // Every reader splits at "\r\n", a bare "\n" or a bare "\r" alike.
+        SplitRow{"BareLineFeeds", " 5.00\n +\n @\n 1.\n", {" 5.00 ", " + ", " @", " ", " 1. "}},
+        SplitRow{"BareCarriageReturns", " 5.00\r +\r @\r", {" 5.00 ", " + ", " @", " "}},
+        SplitRow{"MixedBreaks", "a\nb\r\n\nc\rd", {"a ", "b ", " ", "c "}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PrintLinesTest, PrintTextHoldsTheTapeWithoutLineFeeds) {
