@@ -118,8 +118,7 @@ TEST(PreparePrintingTest, EscKeepsThePreviousTitle) {
 }
 
 void drawPageOne(TapeRig& rig) {
-    layoutPrintPage(rig.calc, 1, 240,
-                    [](std::string_view s, TextEncoding) { return static_cast<int>(s.size()) * 100; });
+    layoutPrintPage(rig.calc, 1, 240, [](std::string_view s) { return static_cast<int>(s.size()) * 100; });
 }
 
 TEST(PreparePrintingTest, DigitAfterAPrintSplitsTheGrownTape) {
@@ -168,11 +167,8 @@ TEST(PreparePrintingTest, ReloadsAndNewAskTheTitleAgain) {
 
 // ---- One page in twips.
 
-// 120 twips a character: a byte of tape text, a code point of the title.
-int widthOf(std::string_view s, TextEncoding encoding) {
-    const std::size_t characters = encoding == TextEncoding::Utf8 ? printTitleLength(s) : s.size();
-    return static_cast<int>(characters) * 120;
-}
+// 120 twips a character (a code point, whatever its bytes).
+int widthOf(std::string_view s) { return static_cast<int>(printTitleLength(s)) * 120; }
 
 TEST(PrintLayoutTest, EmptyTapeHasHeaderAndFooterOnly) {
     CalculatorState state;
@@ -180,7 +176,7 @@ TEST(PrintLayoutTest, EmptyTapeHasHeaderAndFooterOnly) {
     const auto texts = layoutPrintPage(state, 1, 250, widthOf);
     const std::vector<TextPlacement> expected = {
         {0, -250, "ZOVREK Tape Data"},
-        {10000 - 120, -250, " ", TextEncoding::Utf8},
+        {10000 - 120, -250, " "},
         {11520 - 6 * 120, -14700, "Page 1"},
     };
     EXPECT_EQ(texts, expected);
@@ -196,7 +192,7 @@ TEST(PrintLayoutTest, ExamplePageCoordinates) {
     const int h = 253;  // tmHeight + tmExternalLeading
     const auto texts = layoutPrintPage(state, 1, h, widthOf);
     ASSERT_EQ(texts.size(), 2u + 11u + 1u);
-    EXPECT_EQ(texts[1], (TextPlacement{10000 - 6 * 120, -250, "March ", TextEncoding::Utf8}));
+    EXPECT_EQ(texts[1], (TextPlacement{10000 - 6 * 120, -250, "March "}));
     EXPECT_EQ(texts[2], (TextPlacement{10520 - 7 * 120, -720, " 12.50  "}));
     EXPECT_EQ(texts[7], (TextPlacement{10520 - 2 * 120, -720 - 5 * h, " @ "}));
     EXPECT_EQ(texts[8], (TextPlacement{10520 - 1 * 120, -720 - 6 * h, "  "}));
@@ -205,16 +201,15 @@ TEST(PrintLayoutTest, ExamplePageCoordinates) {
     EXPECT_EQ(state.m_printLinesUsed, 1);
 }
 
-TEST(PrintLayoutTest, TitleIsUserTextEndingAt10000) {
-    // The tape's bytes are characters of their own; the title is UTF-8: "Café" is 4
-    // characters wide, not 5, and still ends at 10000.
+TEST(PrintLayoutTest, TextsAreUtf8EndingAtTheirEdges) {
+    // Title and tape alike: "Café" is 4 characters wide, not 5.
     CalculatorState state;
-    state.m_tape.assign(" caf\xe9\r\n");
+    state.m_tape.assign(" caf\xc3\xa9\r\n");
     state.m_printTitle = "Caf\xc3\xa9";
     buildPrintLines(state);
     const auto texts = layoutPrintPage(state, 1, 250, widthOf);
-    EXPECT_EQ(texts[1], (TextPlacement{10000 - 5 * 120, -250, "Caf\xc3\xa9 ", TextEncoding::Utf8}));
-    EXPECT_EQ(texts[2], (TextPlacement{10520 - 6 * 120, -720, " caf\xe9  ", TextEncoding::Latin1}));
+    EXPECT_EQ(texts[1], (TextPlacement{10000 - 5 * 120, -250, "Caf\xc3\xa9 "}));
+    EXPECT_EQ(texts[2], (TextPlacement{10520 - 6 * 120, -720, " caf\xc3\xa9  "}));
 }
 
 struct PageRow {
