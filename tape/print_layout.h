@@ -41,10 +41,10 @@ struct TextPlacement {
 using TextWidth = std::function<int(std::string_view)>;
 
 /// Lays out page `page` (1-based): the heading, the title ending at x = 10000, up to 60
-/// print lines ending at x = 10520 one `lineHeight` apart (height plus external leading of
-/// the font), and "Page N" ending at x = 11520. Sets m_printPage, and m_printLinesUsed when
-/// a line was placed. Lines and title carry one trailing space, which the right alignment
-/// of lines leaves out of their width.
+/// print lines (rows, once wrapped) ending at x = 10520 one `lineHeight` apart (height plus
+/// external leading of the font), and "Page N" ending at x = 11520. Sets m_printPage, and
+/// m_printLinesUsed when a line was placed. Lines and title carry one trailing space, which
+/// the right alignment of lines leaves out of their width.
 std::vector<TextPlacement> layoutPrintPage(CalculatorState& state, int page, int lineHeight,
                                            const TextWidth& width);
 

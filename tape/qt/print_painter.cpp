@@ -29,6 +29,16 @@ QFont printFont() {
     return font;
 }
 
+CharWidths printCharWidths() {
+    CharWidths widths([metrics = QFontMetricsF(printFont())](char32_t c) {
+        return metrics.horizontalAdvance(QString::fromUcs4(&c, 1));
+    });
+    const QFontMetricsF metrics(printFont());
+    for (std::size_t c = 0; c < CharWidths::size(); ++c)
+        widths[c] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+    return widths;
+}
+
 void paintTapePage(QPainter& painter, CalculatorState& state, int page) {
     const QPaintDevice* device = painter.device();
     const QFont font = printFont();

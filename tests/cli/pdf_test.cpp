@@ -74,7 +74,10 @@ INSTANTIATE_TEST_SUITE_P(
                     PrintRow{"ThirtyTwoEmoji", numberedTape(1), {"--title", repeat("\xf0\x9f\xa7\xbe", 32)}, 1},
                     PrintRow{"ThirtyTwoCjk", numberedTape(1), {"--title", repeat("\xe6\x9d\xb1", 32)}, 1},
                     // Lines that end in a bare line feed, as "keys | pack" writes them.
-                    PrintRow{"BareLineFeeds", repeat(" 1.00\n", 60), {}, 2}),
+                    PrintRow{"BareLineFeeds", repeat(" 1.00\n", 60), {}, 2},
+                    // A note of 120 characters takes two rows of the 60 a page holds.
+                    PrintRow{"LongNoteTakesTwoRows", numberedTape(58) + " " + repeat("note 1234 ", 12) + "\r\n",
+                             {}, 2}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PdfTitleTest, TitleAsTheTerminalTypedIt) {

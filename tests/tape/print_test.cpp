@@ -246,6 +246,77 @@ INSTANTIATE_TEST_SUITE_P(
                     PageRow{"LastOfABigTape", 100000, 1667, 99960, 40}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// ---- Lines too wide for the page wrap into rows.
+
+// 1000 twips a character, 2000 beyond Latin-1: a row of 10,520 twips holds 10 characters,
+// 9 before the space that ends a line.
+CharWidths wideCharacters() {
+    CharWidths widths([](char32_t) { return 2000.0; });
+    for (std::size_t c = 0; c < CharWidths::size(); ++c) widths[c] = 1000;
+    return widths;
+}
+
+int thousandEach(std::string_view s) { return static_cast<int>(printTitleLength(s)) * 1000; }
+
+struct WrapRow {
+    const char* name;
+    std::string tape;
+    std::vector<std::string> rows;
+};
+
+class PrintRowsTest : public testing::TestWithParam<WrapRow> {};
+
+TEST_P(PrintRowsTest, Rows) {
+    CalculatorState state;
+    state.m_tape.assign(GetParam().tape);
+    buildPrintLines(state);
+    wrapPrintLines(state, wideCharacters());
+    EXPECT_EQ(state.m_printLines, GetParam().rows);
+    EXPECT_EQ(state.m_printLineCount, static_cast<int>(GetParam().rows.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, PrintRowsTest,
+    testing::Values(
+        WrapRow{"FittingLineStaysWhole", " 12345678\r\n", {" 12345678 "}},
+        // Each row ends in the line's closing space, so all end where the line would.
+        WrapRow{"NoteWrapsAtWords", " rent and heat\r\n 5.00\r\n", {" rent and ", "heat ", " 5.00 "}},
+        WrapRow{"LongWordBrokenInside", " 1234567890123\r\n", {" 12345678 ", "90123 "}},
+        WrapRow{"LineCutAtClearMarkHasNoClosingSpace", " rent and heat @\r\n",
+                {" rent and", "heat @", " "}},
+        WrapRow{"ChineseBetweenCharacters",
+                " \xe6\x99\x9a\xe9\xa5\xad\xe6\x99\x9a\xe9\xa5\xad\xe6\x99\x9a\xe9\xa5\xad\r\n",
+                {" \xe6\x99\x9a\xe9\xa5\xad\xe6\x99\x9a\xe9\xa5\xad ", "\xe6\x99\x9a\xe9\xa5\xad "}},
+        WrapRow{"ManyClosingSpacesDoNotPushRowsOff", " rent and heat" + std::string(8, ' ') + "\r\n",
+                {" rent and", "heat"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(PrintRowsTest, RowsRightAlignedOneBelowTheOther) {
+    CalculatorState state;
+    state.m_tape.assign(" rent and heat\r\n 5.00\r\n");
+    buildPrintLines(state);
+    wrapPrintLines(state, wideCharacters());
+    const int h = 250;
+    const auto texts = layoutPrintPage(state, 1, h, thousandEach);
+    ASSERT_EQ(texts.size(), 2u + 3u + 1u);
+    EXPECT_EQ(texts[2], (TextPlacement{10520 - 10 * 1000, -720, " rent and  "}));
+    EXPECT_EQ(texts[3], (TextPlacement{10520 - 5 * 1000, -720 - h, "heat  "}));
+    EXPECT_EQ(texts[4], (TextPlacement{10520 - 6 * 1000, -720 - 2 * h, " 5.00  "}));
+}
+
+TEST(PrintRowsTest, PagesCountRows) {
+    // 58 lines and a note of two rows fill a page: the next page is empty.
+    CalculatorState state;
+    state.m_tape.assign(numberedTape(58) + " rent and heat\r\n");
+    buildPrintLines(state);
+    wrapPrintLines(state, wideCharacters());
+    ASSERT_EQ(printPageCount(state.m_printLineCount), 2);
+    const auto first = layoutPrintPage(state, 1, 200, thousandEach);
+    ASSERT_EQ(first.size(), 3u + 60u);
+    EXPECT_EQ(first[first.size() - 2], (TextPlacement{10520 - 5 * 1000, -720 - 59 * 200, "heat  "}));
+    EXPECT_EQ(layoutPrintPage(state, 2, 200, thousandEach).size(), 3u);
+}
+
 // ---- The file name Print to File proposes.
 
 struct FileNameRow {

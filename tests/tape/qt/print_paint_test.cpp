@@ -152,6 +152,7 @@ CalculatorState prepared(const std::string& tape, const std::string& title) {
     CalculatorState state;
     state.m_tape.assign(tape);
     buildPrintLines(state);
+    wrapPrintLines(state, qt::printCharWidths());
     state.m_printTitle = title;
     return state;
 }
@@ -186,6 +187,12 @@ void PrintPaintTest::textsLandWhereTheLayoutPutsThem_data() {
     QTest::newRow("page 2 holds line 61")
         << 1200 << QString::fromStdString(numberedTape(61)) << "32 characters of a long title.." << 2;
     QTest::newRow("empty tape: header and footer") << 1200 << "" << "" << 1;
+    // 120 characters: two rows, both on the page.
+    QTest::newRow("long note wraps")
+        << 600
+        << QStringLiteral(" 12.50\r\n The sum of the invoices for March, with the deposit for the "
+                          "new office on Quay Street and the fees for both audits\r\n =\r\n")
+        << "March" << 1;
 }
 
 void PrintPaintTest::textsLandWhereTheLayoutPutsThem() {
@@ -219,6 +226,7 @@ void PrintPaintTest::textsLandWhereTheLayoutPutsThem() {
         QCOMPARE(drawn[i].text, QString::fromStdString(layout[i].text));
         QVERIFY2(std::abs(x - layout[i].x) <= tolerance, qPrintable(where));
         QVERIFY2(std::abs(y - layout[i].y) <= tolerance, qPrintable(where));
+        QVERIFY2(x >= -tolerance, qPrintable(where));
     }
     QCOMPARE(painted.m_printPage, page);
     QCOMPARE(painted.m_printLinesUsed, expected.m_printLinesUsed);
