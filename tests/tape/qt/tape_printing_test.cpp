@@ -1,8 +1,9 @@
 // Print, Print Preview and Print Setup on a stand-in main window: the preview takes the
 // window's place of the calculator, as high as the screen, and gives it back as big and
-// where it was; Esc closes it; the print dialog prints into a PDF under a plain file name;
-// every dialog goes through the modal seam.
+// where it was; Esc closes it and Alt+P prints; the print dialog prints into a PDF under a
+// plain file name; every dialog goes through the modal seam.
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -121,6 +122,7 @@ private slots:
     void printWritesTheChosenPdf();
     void cancelledPrintKeepsThePreparation();
     void previewsPrintButtonPrints();
+    void altPReachesThePreviewsPrint();
     void unwritableOutputIsReported();
     void printSetupRunsThroughTheSeam();
 };
@@ -265,6 +267,24 @@ void TapePrintingTest::previewsPrintButtonPrints() {
     QCOMPARE(rig.modeChanges.count(), 2);
     QCOMPARE(rig.frame.window.centralWidget(), rig.frame.form);
     QCOMPARE(pdfPages(path), 1);
+}
+
+void TapePrintingTest::altPReachesThePreviewsPrint() {
+    Rig rig(3);
+    ModalScript script;
+    script.expect(kTitle, QDialog::Accepted).expect(QStringLiteral("Print"), QDialog::Rejected);
+    rig.printing.OnFilePrintPreview();
+    QPrintPreviewWidget& preview = rig.printing.previewPane()->preview();
+    QTRY_VERIFY(preview.hasFocus());
+    // A window of the program claims keys for itself; the preview's buttons answer theirs first.
+    QAction stray(QStringLiteral("&Paste"), &rig.frame.window);
+    stray.setShortcut(QKeySequence(Qt::ALT | Qt::Key_P));
+    rig.frame.window.addAction(&stray);
+    QSignalSpy strayRuns(&stray, &QAction::triggered);
+    QTest::keyClick(preview.focusProxy(), Qt::Key_P, Qt::AltModifier);
+    ZOVREK_VERIFY_MODALS(script);
+    QCOMPARE(strayRuns.count(), 0);
+    QVERIFY(!rig.printing.previewing());
 }
 
 void TapePrintingTest::unwritableOutputIsReported() {
