@@ -80,13 +80,15 @@ void TapeView::append(std::string_view text) {
     text_.append(text);
     std::size_t from = base;
     // A "\r" that ended the text and the "\n" that begins this one are one line break.
-    if (base > 0 && text_[base - 1] == '\r' && text.front() == '\n') lineStarts_.back() = from = base + 1;
+    if (base > 0 && text_[base - 1] == '\r' && text.front() == '\n')
+        lineStarts_.back() = from = base + 1;
     for (std::size_t after = 0; findLineBreak(text_, from, &after) != std::string_view::npos;
          from = after)
         lineStarts_.push_back(after);
     units_.truncate(changed);
     for (std::size_t i = changed; i < lineStarts_.size(); ++i)
-        units_.addLine(i, std::string_view(text_).substr(lineStarts_[i], nextLineStart(i) - lineStarts_[i]));
+        units_.addLine(
+            i, std::string_view(text_).substr(lineStarts_[i], nextLineStart(i) - lineStarts_[i]));
     layOutFrom(changed);
     updateScrollRange();
     // As in an edit that has text added at its end: the caret goes after it, nothing selected.
@@ -260,8 +262,8 @@ qreal TapeView::xOfOffset(std::size_t offset) const {
     const Row row = rowOfOffset(offset);
     QTextLayout layout;
     layOutRow(layout, rowText(row));
-    const std::size_t column =
-        std::clamp(std::min(offset, text_.size()) - lineStarts_[row.line], row.bytes.begin, row.shownEnd);
+    const std::size_t column = std::clamp(std::min(offset, text_.size()) - lineStarts_[row.line],
+                                          row.bytes.begin, row.shownEnd);
     const std::string_view shown = line(row.line).substr(row.bytes.begin, column - row.bytes.begin);
     return rowLeft(layout) + layout.lineAt(0).cursorToX(static_cast<int>(utf16Length(shown)));
 }
@@ -277,8 +279,9 @@ std::size_t TapeView::offsetInRow(const Row& row, qreal x) const {
 }
 
 std::size_t TapeView::positionAt(const QPoint& viewportPoint) const {
-    const long long row = verticalScrollBar()->value() +
-                          static_cast<long long>(std::floor((viewportPoint.y() - 1.0) / lineHeight()));
+    const long long row =
+        verticalScrollBar()->value() +
+        static_cast<long long>(std::floor((viewportPoint.y() - 1.0) / lineHeight()));
     const auto last = static_cast<long long>(rowCount()) - 1;
     return offsetInRow(rowAt(static_cast<std::size_t>(std::clamp(row, 0LL, last))),
                        viewportPoint.x());
@@ -328,8 +331,9 @@ long long TapeView::offsetAt(const QPoint& point) const {
         layout.lineAt(0).xToCursor(local.x() - rowLeft(layout), QTextLine::CursorOnCharacter);
     const std::string_view shown =
         line(row.line).substr(row.bytes.begin, row.shownEnd - row.bytes.begin);
-    return static_cast<long long>(lineStarts_[row.line] + row.bytes.begin +
-                                  utf8OffsetOfUnits(shown, static_cast<std::size_t>(std::max(0, at))));
+    return static_cast<long long>(
+        lineStarts_[row.line] + row.bytes.begin +
+        utf8OffsetOfUnits(shown, static_cast<std::size_t>(std::max(0, at))));
 }
 
 void TapeView::updateScrollRange() {
@@ -354,7 +358,8 @@ std::size_t TapeView::startOfCharacter(std::size_t offset) const {
     // The end of a line is a place of its own; inside its line break is the same place.
     if (offset >= lineEnd(index)) return lineEnd(index);
     std::size_t start = offset;
-    while (start > lineStarts_[index] && offset - start < 3 && isContinuation(text_[start])) --start;
+    while (start > lineStarts_[index] && offset - start < 3 && isContinuation(text_[start]))
+        --start;
     if (start == offset) return offset;
     std::size_t next = 0;
     decodeUtf8At(text_, start, &next);
@@ -456,7 +461,8 @@ QRect TapeView::caretRect() const {
     const std::size_t row = rowNumber(rowOfOffset(caret_));
     const auto first = static_cast<std::size_t>(verticalScrollBar()->value());
     if (row < first || row > first + static_cast<std::size_t>(visibleRows())) return {};
-    const int x = std::min(static_cast<int>(std::round(xOfOffset(caret_))), viewport()->width() - 2);
+    const int x =
+        std::min(static_cast<int>(std::round(xOfOffset(caret_))), viewport()->width() - 2);
     return QRect(x, rowTop(row), 1, lineHeight());
 }
 
@@ -488,7 +494,8 @@ std::size_t TapeView::offsetOfUnits(std::size_t units) const {
     units = std::min(units, unitCount());
     const std::size_t index = units_.lineOfUnits(units, lineStarts_);
     const std::size_t start = lineStarts_[index];
-    const std::string_view bytes = std::string_view(text_).substr(start, nextLineStart(index) - start);
+    const std::string_view bytes =
+        std::string_view(text_).substr(start, nextLineStart(index) - start);
     return start + utf8OffsetOfUnits(bytes, units - units_.unitsOfLineStart(index, start));
 }
 
@@ -634,7 +641,9 @@ void TapeView::keyPressEvent(QKeyEvent* event) {
         // A selection left with an arrow collapses to its near end, as in any edit.
         to = hasSelection() && !shift ? selectionStart() : previousPosition(caret_);
         break;
-    case Qt::Key_Right: to = hasSelection() && !shift ? selectionEnd() : nextPosition(caret_); break;
+    case Qt::Key_Right:
+        to = hasSelection() && !shift ? selectionEnd() : nextPosition(caret_);
+        break;
     case Qt::Key_Up:
     case Qt::Key_Down:
         if (control) {  // scrolls, leaving the caret where it is

@@ -117,7 +117,8 @@ int TapeViewAccessible::cursorPosition() const {
 }
 
 void TapeViewAccessible::setCursorPosition(int position) {
-    view()->setCursorPosition(view()->offsetOfUnits(static_cast<std::size_t>(std::max(0, position))));
+    view()->setCursorPosition(
+        view()->offsetOfUnits(static_cast<std::size_t>(std::max(0, position))));
 }
 
 int TapeViewAccessible::characterCount() const { return clampToInt(view()->unitCount()); }
@@ -151,13 +152,17 @@ QString TapeViewAccessible::around(int offset, QAccessible::TextBoundaryType bou
         *endOffset = size;
         return text(0, size);
     }
-    const std::size_t line = view()->lineOfOffset(view()->offsetOfUnits(static_cast<std::size_t>(offset)));
+    const std::size_t line =
+        view()->lineOfOffset(view()->offsetOfUnits(static_cast<std::size_t>(offset)));
     const std::size_t lines = view()->lineCount();
     // Lines, and paragraphs, are the tape's lines, however many rows they wrap onto.
-    if (boundaryType == QAccessible::LineBoundary || boundaryType == QAccessible::ParagraphBoundary) {
+    if (boundaryType == QAccessible::LineBoundary ||
+        boundaryType == QAccessible::ParagraphBoundary) {
         if (side == Side::Before && line == 0) return {};
         if (side == Side::After && line + 1 >= lines) return {};
-        const std::size_t wanted = side == Side::Before ? line - 1 : side == Side::After ? line + 1 : line;
+        const std::size_t wanted = side == Side::Before  ? line - 1
+                                   : side == Side::After ? line + 1
+                                                         : line;
         return lineText(wanted, startOffset, endOffset);
     }
     // Characters, words and sentences: Qt's rules, on the line and its neighbours only.
@@ -210,8 +215,11 @@ int TapeViewAccessible::offsetAtPoint(const QPoint& point) const {
     return offset < 0 ? -1 : clampToInt(view()->unitsOfOffset(static_cast<std::size_t>(offset)));
 }
 
-QString TapeViewAccessible::attributes(int offset, int* startOffset, int* endOffset) const {
-    *startOffset = *endOffset = offset;
+QString TapeViewAccessible::attributes(int, int* startOffset, int* endOffset) const {
+    // One plain run over the whole text: a run of no length would have screen readers
+    // drop characters between runs.
+    *startOffset = 0;
+    *endOffset = characterCount();
     return {};
 }
 
