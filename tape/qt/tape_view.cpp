@@ -366,24 +366,26 @@ std::size_t TapeView::startOfCharacter(std::size_t offset) const {
     return next > offset ? start : offset;
 }
 
-std::size_t TapeView::nextPosition(std::size_t offset) const {
+std::size_t TapeView::nextPosition(std::size_t offset, bool byWord) const {
     const std::size_t index = lineOfOffset(offset);
     if (offset >= lineEnd(index)) return index + 1 < lineCount() ? lineStarts_[index + 1] : offset;
     // Within the line, by what a user sees as one character (a letter with its marks).
     const std::string_view l = line(index);
     QTextLayout layout(textOf(l));
     const auto at = static_cast<int>(utf16Length(l.substr(0, offset - lineStarts_[index])));
-    const auto next = static_cast<std::size_t>(layout.nextCursorPosition(at));
+    const auto mode = byWord ? QTextLayout::SkipWords : QTextLayout::SkipCharacters;
+    const auto next = static_cast<std::size_t>(layout.nextCursorPosition(at, mode));
     return lineStarts_[index] + utf8OffsetOfUnits(l, next);
 }
 
-std::size_t TapeView::previousPosition(std::size_t offset) const {
+std::size_t TapeView::previousPosition(std::size_t offset, bool byWord) const {
     const std::size_t index = lineOfOffset(offset);
     if (offset <= lineStarts_[index]) return index > 0 ? lineEnd(index - 1) : offset;
     const std::string_view l = line(index);
     QTextLayout layout(textOf(l));
     const auto at = static_cast<int>(utf16Length(l.substr(0, offset - lineStarts_[index])));
-    const auto previous = static_cast<std::size_t>(layout.previousCursorPosition(at));
+    const auto mode = byWord ? QTextLayout::SkipWords : QTextLayout::SkipCharacters;
+    const auto previous = static_cast<std::size_t>(layout.previousCursorPosition(at, mode));
     return lineStarts_[index] + utf8OffsetOfUnits(l, previous);
 }
 
@@ -639,10 +641,10 @@ void TapeView::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
     case Qt::Key_Left:
         // A selection left with an arrow collapses to its near end, as in any edit.
-        to = hasSelection() && !shift ? selectionStart() : previousPosition(caret_);
+        to = hasSelection() && !shift ? selectionStart() : previousPosition(caret_, control);
         break;
     case Qt::Key_Right:
-        to = hasSelection() && !shift ? selectionEnd() : nextPosition(caret_);
+        to = hasSelection() && !shift ? selectionEnd() : nextPosition(caret_, control);
         break;
     case Qt::Key_Up:
     case Qt::Key_Down:

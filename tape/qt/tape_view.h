@@ -140,8 +140,8 @@ private:
     std::size_t offsetInRow(const Row& row, qreal x) const;
     std::size_t positionAt(const QPoint& viewportPoint) const;
     std::size_t startOfCharacter(std::size_t offset) const;
-    std::size_t nextPosition(std::size_t offset) const;
-    std::size_t previousPosition(std::size_t offset) const;
+    std::size_t nextPosition(std::size_t offset, bool byWord = false) const;
+    std::size_t previousPosition(std::size_t offset, bool byWord = false) const;
     std::size_t verticalMove(long long rows);
     void moveCaret(std::size_t offset, bool keepAnchor, bool keepGoal = false);
     void selectionChanged(std::size_t oldAnchor, std::size_t oldCaret);

@@ -173,6 +173,8 @@ void TapeViewTest::caretMoves_data() {
     QTest::newRow("page down") << "Ctrl+Home PgDown" << "6:0" << "";
     QTest::newRow("left over a line break") << "Up Up Home Left" << "3:end" << "";
     QTest::newRow("right over a line break") << "Up Right" << "6:0" << "";
+    QTest::newRow("ctrl+right by word")
+        << "Ctrl+Home Down Down Down Home Ctrl+Right Ctrl+Right" << "3:13" << "";
     QTest::newRow("shift extends") << "Shift+Up Shift+Up" << "4:end" << "6:0";
     QTest::newRow("shift+end") << "Ctrl+Home Shift+End" << "0:end" << "0:0";
     QTest::newRow("a move without shift drops the selection")
