@@ -106,9 +106,10 @@ std::string incompleteTapeText(const RecoveredTape& tape, const std::filesystem:
         text += "the tape file it began as, \"" + tape.base.native() + "\", has changed since";
         break;
     }
-    text += tape.hasTape() ? ": the unsaved tape may be incomplete.\n\nRecover what could be read? "
-                           : ": nothing of the unsaved tape could be read.\n\n";
-    text += "The recovery file is kept as \"" + keptAs.native() + "\".";
+    text += tape.hasTape() ? ": the unsaved tape may be incomplete."
+                           : ": nothing of the unsaved tape could be read.";
+    text += " The recovery file is kept as \"" + keptAs.native() + "\".";
+    if (tape.hasTape()) text += "\n\nRecover what could be read?";
     return text;
 }
 
