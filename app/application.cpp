@@ -84,7 +84,8 @@ void CZOVREKApp::takeRecoveredTape(const RecoveredTape& tape) {
     // caption keeps its file's name, the display its start-up "0.", and New asks first.
     m_document.OnNewDocument();
     m_document.m_tapeText = TapeText(tape.text);
-    if (!tape.name.empty()) m_document.SetPathName(tape.name);
+    // Part of a tape is untitled: Save must not put it over the whole tape's file.
+    if (!tape.name.empty() && tape.complete()) m_document.SetPathName(tape.name);
     CZOVREKView& view = m_frame->view();
     view.OnInitialUpdate();
     view.calculator().m_tapeSaved = 0;

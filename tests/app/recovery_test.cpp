@@ -149,6 +149,7 @@ void RecoveryTest::damagedTapeIsOfferedAsIncompleteAndKept() {
     QFETCH(int, answer);
     QFETCH(QString, tape);
     std::string log = recoveryHeader(kRecoveryKeptUp);
+    appendRecoveryRecord(log, 'N', "/tapes/sum.cal");
     appendRecoveryRecord(log, 'T', " 5.00\r\n +\r\n 3.00\r\n");
     appendRecoveryRecord(log, 'T', " =\r\n 8.00\r\n");
     log.resize(log.size() - std::size_t(cut));
@@ -163,6 +164,8 @@ void RecoveryTest::damagedTapeIsOfferedAsIncompleteAndKept() {
     QVERIFY(app.InitInstance({}));
     ZOVREK_VERIFY_MODALS(script);
     QCOMPARE(tapeOf(app), tape.toStdString());
+    // Part of a tape: a Save must ask where, not put it over the whole tape's file.
+    QCOMPARE(app.mainFrame().windowTitle(), QStringLiteral("Untitled - ZOVREK"));
     // Kept aside whatever the answer, and not asked about again.
     QCOMPARE(bytesOf(kept), log);
     QCOMPARE(keptBy(app).text, tape.toStdString());
