@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <exception>
 #include <ostream>
 #include <streambuf>
 
@@ -93,12 +94,18 @@ void TapeExport::start(const CZOVREKDoc& document, std::string_view tape) {
         // The header, and a row for every line, the last one also without its line end.
         rows_ = 1 + static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) +
                 (!text.empty() && text.back() != '\n' ? 1 : 0);
-        result_ = writeFileAtomically(target, [&](std::ostream& out) {
-            CountingBuf counting(out.rdbuf(), rowsWritten_);
-            std::ostream csv(&counting);
-            const bool written = writeTapeCsv(csv, text);
-            return written && csv.flush() && static_cast<bool>(out);
-        });
+        try {
+            result_ = writeFileAtomically(target, [&](std::ostream& out) {
+                CountingBuf counting(out.rdbuf(), rowsWritten_);
+                std::ostream csv(&counting);
+                const bool written = writeTapeCsv(csv, text);
+                return written && csv.flush() && static_cast<bool>(out);
+            });
+        } catch (const std::exception& e) {
+            // Nothing may leave the thread; the file was left as it was.
+            result_ = FileResult::failure("Could not save \"" + target.native() + "\": " +
+                                          e.what() + ".");
+        }
         QMetaObject::invokeMethod(this, &TapeExport::finish, Qt::QueuedConnection);
     });
     poll_.start();

@@ -47,7 +47,8 @@ RecoveredTape rebuildTape(const RecoveryLog& log) {
         return tape;
     }
     tape.text.reserve(static_cast<std::size_t>(log.size()));
-    tape.text.assign(document.m_tapeText.view().substr(0, static_cast<std::size_t>(log.keptOfBase)));
+    const auto kept = static_cast<std::size_t>(log.keptOfBase);
+    tape.text.assign(document.m_tapeText.view().substr(0, kept));
     tape.text += log.added;
     return tape;
 }

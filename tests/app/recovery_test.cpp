@@ -260,7 +260,8 @@ void RecoveryTest::unwritableStateFolderIsToldOnce() {
     } cleanup{folder};
 
     ModalScript script;
-    script.expect(QStringLiteral("ZOVREK"), answerMessage({QStringLiteral("Crash recovery is off")}, QMessageBox::Ok));
+    script.expect(QStringLiteral("ZOVREK"),
+                  answerMessage({QStringLiteral("Crash recovery is off")}, QMessageBox::Ok));
     qt::CZOVREKApp app;
     QVERIFY(app.InitInstance({}));
     QTRY_COMPARE(script.seen().size(), 1);

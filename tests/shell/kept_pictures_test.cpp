@@ -78,7 +78,8 @@ TEST(KeptPicturesFile, OnlyARegularFileIsReadOrReplaced) {
         bool (*make)(const std::filesystem::path&);
     } rows[] = {
         {"pipe", [](const std::filesystem::path& p) { return ::mkfifo(p.c_str(), 0600) == 0; }},
-        {"folder", [](const std::filesystem::path& p) { return std::filesystem::create_directory(p); }},
+        {"folder",
+         [](const std::filesystem::path& p) { return std::filesystem::create_directory(p); }},
     };
     for (const auto& row : rows) {
         std::filesystem::remove(file);

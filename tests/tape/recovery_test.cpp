@@ -190,7 +190,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"R", " 7.00\r\n +\r\n", "/t/a.cal"}},
                   "/t/a.cal", 7, " +\r\n", "/t/a.cal"},
         FollowRow{"EditedLineOfTheOpenedTape",
-                  {{"RF", " 7.00\r\n 8.00\r\n", "/t/a.cal"}, {"R", " 7.00\r\n 9.00\r\n", "/t/a.cal"}},
+                  {{"RF", " 7.00\r\n 8.00\r\n", "/t/a.cal"},
+                   {"R", " 7.00\r\n 9.00\r\n", "/t/a.cal"}},
                   "/t/a.cal", 8, "9.00\r\n", "/t/a.cal"},
         FollowRow{"SaveAsNamesTheNewFile",
                   {{"A", " 5.00\r\n", "/t/a.cal"}, {"F", " 5.00\r\n", "/t/b.cal"}}, "/t/b.cal", 7,
@@ -396,7 +397,8 @@ INSTANTIATE_TEST_SUITE_P(
                       " 5.00\r\n +\r\n 3.00\r\n =\r\n 8.00\r\n"},
         LeftDamageRow{"UnknownFirstRecord",
                       [](std::string s) { return flipped(s, kRecoveryHeaderSize, 0x40); }, ""},
-        LeftDamageRow{"LaterRecordCutShort", [](std::string s) { return s.substr(0, s.size() - 8); },
+        LeftDamageRow{"LaterRecordCutShort",
+                      [](std::string s) { return s.substr(0, s.size() - 8); },
                       " 5.00\r\n +\r\n 3.00\r\n"}),
     [](const auto& row) { return std::string(row.param.name); });
 
