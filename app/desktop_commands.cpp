@@ -10,6 +10,7 @@
 #include "app/main_frame.h"
 #include "app/recent_tapes_menu.h"
 #include "app/tape_export.h"
+#include "tape/qt/tape_view.h"
 #include "menus/desktop_commands.h"
 #include "shell/qt/qt_text.h"
 
@@ -36,12 +37,13 @@ DesktopCommands::~DesktopCommands() = default;
 
 void DesktopCommands::addToMenus() {
     recent_ = new RecentTapesMenu(frame_, frame_.action(cmd::Exit));
-    // Nothing to export from an empty tape.
+    // Nothing to export from an empty tape, nor while an export is at work.
     QAction* exportAction = frame_.action(cmd::ExportTape);
     for (QObject* o : exportAction->associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(o))
             connect(menu, &QMenu::aboutToShow, this, [this, exportAction] {
-                exportAction->setEnabled(!frame_.view().calculator().m_tape.empty());
+                exportAction->setEnabled(!frame_.view().calculator().m_tape.empty() &&
+                                         !(export_ && export_->running()));
             });
 }
 
@@ -60,8 +62,9 @@ bool DesktopCommands::onCommand(int id) {
     case cmd::EditPaste: clipboard_->paste(); return true;
     case cmd::CopyTape: clipboard_->copyTape(); return true;
     case cmd::ExportTape:
-        exportTape(frame_.view().fileDialogs(), frame_.view().document(),
-                   frame_.view().calculator().m_tape.view());
+        // A child of the tape control, over which it shows its progress.
+        if (!export_) export_ = new TapeExport(frame_.view().fileDialogs(), &frame_.view().tape());
+        export_->start(frame_.view().document(), frame_.view().calculator().m_tape.view());
         return true;
     default: return false;
     }

@@ -12,6 +12,7 @@ namespace zovrek::qt {
 class CMainFrame;
 class ClipboardCommands;
 class RecentTapesMenu;
+class TapeExport;
 
 class DesktopCommands : public QObject {
     Q_OBJECT
@@ -30,6 +31,8 @@ public:
     bool onCommand(int id);
 
     RecentTapesMenu& recentTapes() { return *recent_; }
+    /// The CSV export, made by its first use.
+    TapeExport* tapeExport() const { return export_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -39,6 +42,7 @@ private:
     QList<QKeySequence> keys_;
     std::unique_ptr<ClipboardCommands> clipboard_;
     RecentTapesMenu* recent_ = nullptr;
+    TapeExport* export_ = nullptr;
 };
 
 }  // namespace zovrek::qt

@@ -1,17 +1,22 @@
 #include "shell/recent_files.h"
 
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <fstream>
 #include <ostream>
 #include <sstream>
 
 #include "files/atomic_file.h"
+#include "files/regular_file.h"
 
 namespace zovrek::shell {
 namespace {
 
 constexpr std::string_view kSection = "[Recent File List]";
+constexpr std::size_t kLargestFile = 64 * 1024;
 
 /// The folders a file lies in, nearest first; the root folder counts as one ("/").
 std::vector<std::string> foldersOf(const std::filesystem::path& file) {
@@ -100,12 +105,22 @@ RecentFiles RecentFiles::decode(std::string_view text) {
 }
 
 RecentFiles RecentFiles::load(const std::filesystem::path& file) {
-    std::error_code ec;
-    if (!std::filesystem::is_regular_file(file, ec)) return {};
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return decode(text.str());
+    // Checked on the open file itself: a pipe put there is refused, never waited on.
+    std::string problem;
+    const int fd = openRegularFile(file, problem);
+    if (fd < 0) return {};
+    // Four names fit many times over; a larger file is read as far as that.
+    std::string text(kLargestFile, '\0');
+    std::size_t got = 0;
+    while (got < text.size()) {
+        const ssize_t n = ::read(fd, text.data() + got, text.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    text.resize(got);
+    return decode(text);
 }
 
 bool RecentFiles::save(const std::filesystem::path& file) const {

@@ -77,6 +77,9 @@ void TapeView::append(std::string_view text) {
     // The last line may grow (a text that did not end its line); it and the new ones are
     // laid out, nothing before them.
     const std::size_t changed = lineStarts_.size() - 1;
+    // Room to grow, made by the long text (a tape put in whole), not by the next key's line.
+    if (text_.size() + text.size() > text_.capacity())
+        text_.reserve((text_.size() + text.size()) * 3 / 2);
     text_.append(text);
     std::size_t from = base;
     // A "\r" that ended the text and the "\n" that begins this one are one line break.
