@@ -10,7 +10,7 @@
 #include <string>
 #include <thread>
 
-#include "tape/atomic_file.h"
+#include "files/atomic_file.h"
 
 class QProgressBar;
 class QWidget;
