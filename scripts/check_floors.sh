@@ -51,7 +51,7 @@ folder_of() {
 # `a/b/../c` as `a/c`.
 normalise() {
   local part
-  local -a parts=()
+  local -a parts=() split
   IFS=/ read -r -a split <<<"$1"
   for part in "${split[@]}"; do
     case $part in
@@ -60,7 +60,8 @@ normalise() {
       *) parts+=("$part") ;;
     esac
   done
-  normal=$(IFS=/; printf '%s' "${parts[*]}")
+  local IFS=/
+  normal="${parts[*]}"
 }
 
 # An include is looked for beside the file, then from the root, then in resources/ (the data
