@@ -1,7 +1,6 @@
 #include "app/desktop_commands.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -12,6 +11,7 @@
 #include "app/tape_export.h"
 #include "tape/qt/tape_view.h"
 #include "menus/desktop_commands.h"
+#include "shell/qt/key_dispatcher.h"
 #include "shell/qt/qt_text.h"
 
 namespace zovrek::qt {
@@ -31,6 +31,8 @@ DesktopCommands::DesktopCommands(CMainFrame& frame)
         }
         action->setShortcuts(sequences);
     }
+    KeyDispatcher::add(KeyStage::DesktopKeys, this,
+                       [this](QWidget& target, QKeyEvent& event) { return claim(target, event); });
 }
 
 DesktopCommands::~DesktopCommands() = default;
@@ -45,11 +47,6 @@ void DesktopCommands::addToMenus() {
                 exportAction->setEnabled(!frame_.view().calculator().m_tape.empty() &&
                                          !(export_ && export_->running()));
             });
-}
-
-void DesktopCommands::installKeys() {
-    // The filter installed last sees the keys first.
-    qApp->installEventFilter(this);
 }
 
 bool DesktopCommands::onCommand(int id) {
@@ -70,16 +67,10 @@ bool DesktopCommands::onCommand(int id) {
     }
 }
 
-bool DesktopCommands::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != &frame_ || QApplication::activeModalWidget() ||
-        QApplication::activePopupWidget())
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
+bool DesktopCommands::claim(QWidget& target, QKeyEvent& event) const {
+    if (target.window() != &frame_) return false;
     const QKeySequence pressed(
-        QKeyCombination::fromCombined(key->keyCombination().toCombined() & ~Qt::KeypadModifier));
+        QKeyCombination::fromCombined(event.keyCombination().toCombined() & ~Qt::KeypadModifier));
     // Left unaccepted, the override lets the shortcut run: no edit keeps Ctrl+C or Ctrl+V,
     // and the accelerator table's empty Ctrl+S entry never sees its key. A key press comes
     // only when the action is disabled (a preview shows): it does nothing.

@@ -7,6 +7,9 @@
 #include <QObject>
 #include <memory>
 
+class QKeyEvent;
+class QWidget;
+
 namespace zovrek::qt {
 
 class CMainFrame;
@@ -17,16 +20,13 @@ class TapeExport;
 class DesktopCommands : public QObject {
     Q_OBJECT
 public:
-    /// Once the frame's actions exist: gives them their keys, and makes the clipboard's.
+    /// Once the frame's actions exist: gives them their keys, makes the clipboard's, and
+    /// takes those keys at their turn among the program's key handlers.
     explicit DesktopCommands(CMainFrame& frame);
     ~DesktopCommands() override;
 
     /// Once the menus exist: the recent tapes in the File menu.
     void addToMenus();
-    /// Once the calculator's keyboard filter is installed: the desktop keys go to their
-    /// actions before that filter or the focused control can take them.
-    void installKeys();
-
     /// Runs one of the commands above; false when `id` is none of them.
     bool onCommand(int id);
 
@@ -34,10 +34,9 @@ public:
     /// The CSV export, made by its first use.
     TapeExport* tapeExport() const { return export_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    bool claim(QWidget& target, QKeyEvent& event) const;
+
     CMainFrame& frame_;
     QList<QKeySequence> keys_;
     std::unique_ptr<ClipboardCommands> clipboard_;

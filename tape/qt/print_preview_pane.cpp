@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "shell/qt/key_dispatcher.h"
+
 namespace zovrek::qt {
 namespace {
 
@@ -63,8 +65,10 @@ PrintPreviewPane::PrintPreviewPane(QPrinter& printer, std::function<void(QPrinte
     page_->setMinimumWidth(page_->fontMetrics().horizontalAdvance(widest));
     updateButtons();
     // The program's keyboard table claims every key of the window before its widgets see it,
-    // and gives Esc to Clear Entry; a filter installed after it sees the key first.
-    qApp->installEventFilter(this);
+    // and gives Esc to Clear Entry; the preview is offered its keys before the table.
+    KeyDispatcher::add(KeyStage::PrintPreview, this, [this](QWidget& target, QKeyEvent& event) {
+        return eventFilter(&target, &event);
+    });
 }
 
 bool PrintPreviewPane::eventFilter(QObject* watched, QEvent* event) {

@@ -26,6 +26,7 @@
 #include "modal_script.h"
 #include "tape/document.h"
 #include "pdf_pages.h"
+#include "shell/qt/key_dispatcher.h"
 #include "tape/qt/print_preview_pane.h"
 #include "tape/qt/tape_printing.h"
 
@@ -41,21 +42,17 @@ const QString kTitle = QStringLiteral("Tape Title");
 // calculator before any widget of the window sees it.
 class KeyboardTable : public QObject {
 public:
-    explicit KeyboardTable(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
-    int claimed = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (event->type() != QEvent::KeyPress || !widget || widget->window() != window_ ||
-            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
-            return false;
-        ++claimed;
-        return true;
+    explicit KeyboardTable(QWidget* window) {
+        qt::KeyDispatcher::add(qt::KeyStage::Accelerators, this,
+                               [this, window](QWidget& target, QKeyEvent& event) {
+                                   if (event.type() != QEvent::KeyPress ||
+                                       target.window() != window || event.key() != Qt::Key_Escape)
+                                       return false;
+                                   ++claimed;
+                                   return true;
+                               });
     }
-
-private:
-    QWidget* window_;
+    int claimed = 0;
 };
 
 // A main window as the program's: a fixed-size form in the middle, a menu, a toolbar, and a
