@@ -61,9 +61,10 @@ void CZOVREKApp::connectRecovery() {
     m_recovery = std::make_unique<TapeRecovery>(view.calculator(), m_document);
     TapeRecovery* recovery = m_recovery.get();
     view.onTapeChanged = [recovery](bool replaced) { recovery->tapeChanged(replaced); };
-    view.fileDialogs().onTapeIsFile = [recovery](const std::filesystem::path&) {
-        recovery->tapeIsFile();
+    view.fileDialogs().onTapeIsFile = [recovery](const std::filesystem::path& file) {
+        recovery->tapeIsFile(file);
     };
+    recovery->setWindow(m_frame.get());
 }
 
 bool CZOVREKApp::offerLeftoverTape() {
@@ -71,17 +72,10 @@ bool CZOVREKApp::offerLeftoverTape() {
     if (!leftover) return false;
     m_frame->updateState();
     m_frame->show();
-    const auto answer =
-        Modal::message(m_frame.get(), QMessageBox::Question, QStringLiteral("ZOVREK"),
-                       uiText(kRecoverQuestion), QMessageBox::Yes | QMessageBox::No,
-                       QMessageBox::Yes);
-    if (answer != QMessageBox::Yes) {
-        leftover->discard();
-        return false;
-    }
+    if (!askToRecover(m_frame.get(), *leftover)) return false;
     takeRecoveredTape(leftover->tape());
-    // The old file goes only once this run's own file holds the tape.
-    if (m_recovery->flushNow()) leftover->discard();
+    // A complete tape's old file goes only once this run's own file holds the tape.
+    if (leftover->tape().complete() && m_recovery->flushNow()) leftover->discard();
     return true;
 }
 
@@ -90,7 +84,8 @@ void CZOVREKApp::takeRecoveredTape(const RecoveredTape& tape) {
     // caption keeps its file's name, the display its start-up "0.", and New asks first.
     m_document.OnNewDocument();
     m_document.m_tapeText = TapeText(tape.text);
-    if (!tape.name.empty()) m_document.SetPathName(tape.name);
+    // Part of a tape is untitled: Save must not put it over the whole tape's file.
+    if (!tape.name.empty() && tape.complete()) m_document.SetPathName(tape.name);
     CZOVREKView& view = m_frame->view();
     view.OnInitialUpdate();
     view.calculator().m_tapeSaved = 0;

@@ -16,10 +16,6 @@ namespace zovrek::qt {
 
 class SoundPlayer;
 
-/// The question asked at start-up when a program left a tape behind.
-inline constexpr const char* kRecoverQuestion =
-    "ZOVREK was not closed properly. Recover the unsaved tape?";
-
 class CZOVREKApp : public AppCommands {
 public:
     CZOVREKApp();

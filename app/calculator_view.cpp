@@ -82,10 +82,14 @@ bool CZOVREKView::onCommand(int id) {
 void CZOVREKView::announceResult(int id, const QString& displayBefore) {
     // A screen reader echoes the keys typed, but not what they bring up: a total, a recalled
     // memory, a value handed back. Digits and the point only build the entry the user typed;
-    // Equals is answered even when the total stays the same.
+    // Equals is answered even when the total stays the same. A display that changed may be
+    // read as it changes when it has the focus: the announcer knows when.
     if (cmd::digitOf(id) >= 0 || id == cmd::Decimal) return;
-    const QString shown = m_form->edit(kDisplay)->text();
-    if (shown != displayBefore || id == cmd::Equal) m_announcer->announce(shown.trimmed());
+    QLineEdit* display = m_form->edit(kDisplay);
+    const QString shown = display->text();
+    const bool changed = shown != displayBefore;
+    if (changed || id == cmd::Equal)
+        m_announcer->announce(shown.trimmed(), changed ? display : nullptr);
 }
 
 bool CZOVREKView::runCommand(int id) {

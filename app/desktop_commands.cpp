@@ -1,7 +1,6 @@
 #include "app/desktop_commands.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QKeyEvent>
 #include <QMenu>
 
@@ -10,7 +9,9 @@
 #include "app/main_frame.h"
 #include "app/recent_tapes_menu.h"
 #include "app/tape_export.h"
+#include "tape/qt/tape_view.h"
 #include "menus/desktop_commands.h"
+#include "shell/qt/key_dispatcher.h"
 #include "shell/qt/qt_text.h"
 
 namespace zovrek::qt {
@@ -30,24 +31,22 @@ DesktopCommands::DesktopCommands(CMainFrame& frame)
         }
         action->setShortcuts(sequences);
     }
+    KeyDispatcher::add(KeyStage::DesktopKeys, this,
+                       [this](QWidget& target, QKeyEvent& event) { return claim(target, event); });
 }
 
 DesktopCommands::~DesktopCommands() = default;
 
 void DesktopCommands::addToMenus() {
     recent_ = new RecentTapesMenu(frame_, frame_.action(cmd::Exit));
-    // Nothing to export from an empty tape.
+    // Nothing to export from an empty tape, nor while an export is at work.
     QAction* exportAction = frame_.action(cmd::ExportTape);
     for (QObject* o : exportAction->associatedObjects())
         if (auto* menu = qobject_cast<QMenu*>(o))
             connect(menu, &QMenu::aboutToShow, this, [this, exportAction] {
-                exportAction->setEnabled(!frame_.view().calculator().m_tape.empty());
+                exportAction->setEnabled(!frame_.view().calculator().m_tape.empty() &&
+                                         !(export_ && export_->running()));
             });
-}
-
-void DesktopCommands::installKeys() {
-    // The filter installed last sees the keys first.
-    qApp->installEventFilter(this);
 }
 
 bool DesktopCommands::onCommand(int id) {
@@ -60,23 +59,18 @@ bool DesktopCommands::onCommand(int id) {
     case cmd::EditPaste: clipboard_->paste(); return true;
     case cmd::CopyTape: clipboard_->copyTape(); return true;
     case cmd::ExportTape:
-        exportTape(frame_.view().fileDialogs(), frame_.view().document(),
-                   frame_.view().calculator().m_tape.view());
+        // A child of the tape control, over which it shows its progress.
+        if (!export_) export_ = new TapeExport(frame_.view().fileDialogs(), &frame_.view().tape());
+        export_->start(frame_.view().document(), frame_.view().calculator().m_tape.view());
         return true;
     default: return false;
     }
 }
 
-bool DesktopCommands::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != &frame_ || QApplication::activeModalWidget() ||
-        QApplication::activePopupWidget())
-        return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
+bool DesktopCommands::claim(QWidget& target, QKeyEvent& event) const {
+    if (target.window() != &frame_) return false;
     const QKeySequence pressed(
-        QKeyCombination::fromCombined(key->keyCombination().toCombined() & ~Qt::KeypadModifier));
+        QKeyCombination::fromCombined(event.keyCombination().toCombined() & ~Qt::KeypadModifier));
     // Left unaccepted, the override lets the shortcut run: no edit keeps Ctrl+C or Ctrl+V,
     // and the accelerator table's empty Ctrl+S entry never sees its key. A key press comes
     // only when the action is disabled (a preview shows): it does nothing.

@@ -1,10 +1,10 @@
 #include "app/keyboard.h"
 
-#include <QApplication>
 #include <QKeyEvent>
 #include <QWidget>
 
 #include "menus/accelerator_table.h"
+#include "shell/qt/key_dispatcher.h"
 
 namespace zovrek::qt {
 namespace {
@@ -85,20 +85,18 @@ int KeyboardFilter::commandOf(const QKeyEvent& event) {
 }
 
 KeyboardFilter::KeyboardFilter(QWidget* window, Runner run)
-    : QObject(window), window_(window), run_(std::move(run)) {}
+    : QObject(window), window_(window), run_(std::move(run)) {
+    KeyDispatcher::add(KeyStage::Accelerators, this,
+                       [this](QWidget& target, QKeyEvent& event) { return claim(target, event); });
+}
 
-bool KeyboardFilter::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
-    auto* widget = qobject_cast<QWidget*>(watched);
-    if (!widget || widget->window() != window_ || QApplication::activeModalWidget() ||
-        QApplication::activePopupWidget())
-        return false;
-    const int command = commandOf(*static_cast<QKeyEvent*>(event));
+bool KeyboardFilter::claim(QWidget& target, QKeyEvent& event) {
+    if (target.window() != window_) return false;
+    const int command = commandOf(event);
     if (command == 0) return false;
-    // Claimed before any shortcut or the focused control can take the key.
-    event->accept();
-    if (type == QEvent::KeyPress) run_(command);
+    // Accepted, the override keeps the key from any shortcut; the focused control never sees it.
+    event.accept();
+    if (event.type() == QEvent::KeyPress) run_(command);
     return true;
 }
 

@@ -22,18 +22,17 @@ class KeyboardFilter : public QObject {
 public:
     using Runner = std::function<void(int command)>;
 
-    /// Watches the keys of `window` (installed on the application); `run` gets each
-    /// matched command.
+    /// Takes the keys of `window` at the accelerator table's turn among the program's key
+    /// handlers, for as long as the window lives; `run` gets each matched command.
     KeyboardFilter(QWidget* window, Runner run);
 
     /// The command a key event gives in the window, or 0. A top-row digit key pressed alone
     /// gives its digit when what it types is no key of the calculator (French "&" is 1).
     static int commandOf(const QKeyEvent& event);
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
+    bool claim(QWidget& target, QKeyEvent& event);
+
     QWidget* window_;
     Runner run_;
 };

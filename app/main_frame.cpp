@@ -179,11 +179,10 @@ void CMainFrame::createToolBar() {
 }
 
 void CMainFrame::installKeyboard() {
-    qApp->installEventFilter(new KeyboardFilter(this, [this](int id) {
+    new KeyboardFilter(this, [this](int id) {
         if (!m_printing->previewing()) flashKey(id);
         runCommand(id);
-    }));
-    m_desktop->installKeys();
+    });
 }
 
 void CMainFrame::placeOnScreen() {

@@ -7,6 +7,8 @@
 #include <QToolTip>
 #include <filesystem>
 #include <string>
+#include <system_error>
+#include <vector>
 
 #include "app/calculator_view.h"
 #include "app/main_frame.h"
@@ -21,10 +23,18 @@ namespace {
 
 QString fromPath(const std::filesystem::path& path) { return displayName(path.native()); }
 
-bool hasGone(const std::filesystem::path& path) {
+/// Why an entry can never open, so that it leaves the list; empty while it may. A folder that
+/// can't be looked into is no proof: the open reports what it finds and the entry stays.
+QString neverOpens(const std::filesystem::path& path) {
     std::error_code ec;
-    // A folder that can't be looked into is no proof: the open reports what it finds.
-    return !std::filesystem::exists(path, ec) && !ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (ec == std::errc::filename_too_long)
+        return RecentTapesMenu::tr("the name is too long for the system");
+    if (status.type() == std::filesystem::file_type::not_found)
+        return RecentTapesMenu::tr("the file is no longer there");
+    if (!ec && std::filesystem::is_directory(status))
+        return RecentTapesMenu::tr("it is a folder, not a tape");
+    return {};
 }
 
 }  // namespace
@@ -54,6 +64,7 @@ void RecentTapesMenu::setList(shell::RecentFiles* list, std::function<void()> ch
 
 void RecentTapesMenu::update() {
     const std::size_t count = list_ ? list_->files().size() : 0;
+    const std::vector<std::string> names = list_ ? list_->shownNames() : std::vector<std::string>{};
     const bool previewing = frame_.printing().previewing();
     for (int i = 0; i < items_.size(); ++i) {
         QAction* item = items_[i];
@@ -61,10 +72,11 @@ void RecentTapesMenu::update() {
         item->setVisible(index < count);
         if (index >= count) continue;
         const std::filesystem::path& path = list_->files()[index];
-        // A long name is shortened in its middle, so the menu keeps its width; the tool tip
-        // has it whole.
+        // A long name is shortened in its middle, so the menu keeps its width and the name
+        // keeps both ends (the folder that tells it from another of that name, and its own
+        // name); the tool tip has it whole.
         const QFontMetrics metrics = menu_->fontMetrics();
-        QString name = metrics.elidedText(fromPath(path.filename()), Qt::ElideMiddle,
+        QString name = metrics.elidedText(displayName(names[index]), Qt::ElideMiddle,
                                           metrics.averageCharWidth() * 32);
         name.replace(QLatin1Char('&'), QStringLiteral("&&"));
         item->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(name));
@@ -81,11 +93,11 @@ void RecentTapesMenu::open(int index) {
         frame_.printing().previewing())
         return;
     const std::filesystem::path path = list_->files()[static_cast<std::size_t>(index)];
-    if (hasGone(path)) {
+    if (const QString why = neverOpens(path); !why.isEmpty()) {
         Modal::message(&frame_, QMessageBox::Warning, QStringLiteral("ZOVREK"),
-                       tr("Could not open \"%1\": the file is no longer there. It has been taken "
-                          "off the list of recent tapes.")
-                           .arg(fromPath(path)));
+                       tr("Could not open \"%1\": %2. It has been taken off the list of recent "
+                          "tapes.")
+                           .arg(fromPath(path), why));
         list_->remove(path);
         if (changed_) changed_();
         update();

@@ -1,6 +1,7 @@
 #pragma once
-// The last four tapes used, at the end of the File menu above Exit: "&1 name" to "&4 name",
-// each with its full path as tool tip and status text.
+// The last four tapes used, at the end of the File menu above Exit: "&1 name" to "&4 name"
+// (tapes of the same name with the folders that tell them apart), each with its full path as
+// tool tip and status text.
 
 #include <QList>
 #include <QObject>
@@ -27,8 +28,8 @@ public:
     void setList(shell::RecentFiles* list, std::function<void()> changed);
     /// Shows the list as it is now (done each time the menu opens).
     void update();
-    /// Opens entry `index` as File Open does; a file that has gone is reported and taken off
-    /// the list instead.
+    /// Opens entry `index` as File Open does. A file that has gone, a folder and a name too
+    /// long for the system are reported and taken off the list instead.
     void open(int index);
 
     /// The four items, in order; those beyond the list are hidden.

@@ -23,6 +23,7 @@ int runRecalc(const Args& args, Streams io);
 int runCat(const Args& args, Streams io);
 int runPack(const Args& args, Streams io);
 int runCsv(const Args& args, Streams io);
+int runXlsx(const Args& args, Streams io);
 int runInterest(const Args& args, Streams io);
 int runSavings(const Args& args, Streams io);
 int runAnnuity(const Args& args, Streams io);

@@ -5,7 +5,7 @@
 
 #include "commands.h"
 #include "editor/tape_csv.h"
-#include "tape/atomic_file.h"
+#include "files/atomic_file.h"
 #include "tape/cal_file.h"
 
 namespace zovrek::cli {

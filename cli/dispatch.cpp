@@ -19,6 +19,7 @@ constexpr Subcommand kSubcommands[] = {
     {"cat", runCat, "cat FILE.cal"},
     {"pack", runPack, "pack FILE.cal"},
     {"csv", runCsv, "csv FILE.cal [OUT.csv]"},
+    {"xlsx", runXlsx, "xlsx FILE.cal OUT.xlsx"},
     {"interest", runInterest, "interest PRINCIPAL RATE MONTHS"},
     {"savings", runSavings, "savings AMOUNT RATE PERIOD months|years"},
     {"annuity", runAnnuity, "annuity BALANCE PAYMENT RATE PERIOD months|years"},

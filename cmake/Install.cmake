@@ -7,6 +7,9 @@ include(GNUInstallDirs)
 set(ZOVREK_APP_ID io.github.zovrek.Zovrek)
 # The day the version in project() was released; the two change together.
 set(ZOVREK_RELEASE_DATE 2026-12-08)
+# The project has no public site: a reserved example address stands in for it in the AppStream
+# data and the package, which both want one.
+set(ZOVREK_HOMEPAGE "https://zovrek.example.org/" CACHE STRING "Home page named by the AppStream data and the package")
 
 set(installed_programs zovrek-tape)
 set(man_pages zovrek-tape)

@@ -29,6 +29,7 @@ set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${ZOVREK_PACKAGE_MAINTAINER}")
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZOVREK_HOMEPAGE}")
 # The libraries the programs link come from dpkg-shlibdeps (dpkg-dev). The audio output and
 # the X11 platform plugin ship with those libraries (libqt6multimedia6, libqt6gui6); what is
 # loaded by name at run time is named here.

@@ -154,6 +154,10 @@ std::vector<TapeCsvRow> tapeCsvRows(std::string_view tape) {
     return rows;
 }
 
+void forEachTapeCsvRow(std::string_view tape, const std::function<void(const TapeCsvRow&)>& take) {
+    forEachRow(tape, [&](const TapeCsvRow& row) { take(row); });
+}
+
 bool writeTapeCsv(std::ostream& out, std::string_view tape) {
     out << kTapeCsvHeader << "\r\n";
     forEachRow(tape, [&](const TapeCsvRow& row) {

@@ -4,6 +4,7 @@
 // No cell is one a spreadsheet would run as a formula.
 
 #include <cstddef>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -28,6 +29,9 @@ struct TapeCsvRow {
 /// "(%)" is a function like "(SQRT)"; a line the editor reads nothing in is blank, and a line
 /// without a note part separator keeps its text as the note.
 std::vector<TapeCsvRow> tapeCsvRows(std::string_view tape);
+
+/// Hands the rows of `tape` to `take` one by one, as tapeCsvRows would list them.
+void forEachTapeCsvRow(std::string_view tape, const std::function<void(const TapeCsvRow&)>& take);
 
 /// Writes the header and the rows of `tape` to `out` in UTF-8: lines ending "\r\n", a field
 /// quoted when it holds a comma, a quote or a line break. A field a spreadsheet would take as

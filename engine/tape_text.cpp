@@ -13,8 +13,12 @@ std::string_view TapeText::view() const {
 TapeBuffer::TapeBuffer() : buffer_(std::make_shared<std::string>()) {}
 
 void TapeBuffer::assign(std::string_view text) {
-    // A fresh buffer: snapshots of the old one must keep seeing their text.
-    buffer_ = std::make_shared<std::string>(text);
+    // A fresh buffer: snapshots of the old one must keep seeing their text. It has room to
+    // grow, so the key after a long tape was put in does not copy it to a bigger one.
+    auto buffer = std::make_shared<std::string>();
+    buffer->reserve(text.size() + text.size() / 2);
+    buffer->append(text);
+    buffer_ = std::move(buffer);
 }
 
 }  // namespace zovrek

@@ -1,7 +1,7 @@
 #pragma once
-// UTF-8, the encoding of tape text in memory, and the conversions from the 8-bit and 16-bit
-// forms older tape files hold. A byte that starts no valid sequence is read everywhere as the
-// Latin-1 character of its value, so nothing a tape holds is ever dropped.
+// Walking UTF-8 text, as tape text is held, by its characters, and the conversions from the
+// 8-bit and 16-bit forms older tape files hold. A byte that starts no valid sequence is read
+// everywhere as the Latin-1 character of its value, so nothing a tape holds is ever dropped.
 
 #include <cstddef>
 #include <string>

@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build and the tests need, when they are missing.
+# Installs the packages the build and the tests need on Debian 12 or 13, when they are missing.
 set -euo pipefail
 
 packages=(
-  cmake ninja-build g++ clang libclang-rt-14-dev
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev
+  cmake ninja-build g++ clang libclang-rt-dev
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libxlsxwriter-dev pkgconf
   qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation fonts-dejavu-core
   xvfb dbus-daemon at-spi2-core
   desktop-file-utils appstream shared-mime-info groff-base dpkg-dev
   libxkbcommon-dev hyperfine
 )
-# libxkbcommon-dev: Qt's CMake files look for it while configuring. hyperfine: the README's
-# start-up timing.
+# libclang-rt-dev: the sanitizer and libFuzzer runtimes of the release's own clang (14 on
+# Debian 12, 19 on Debian 13). libxkbcommon-dev: Qt's CMake files look for it while
+# configuring. hyperfine: the README's start-up timing.
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Makes the 25 wave files in resources/sounds: spoken words with espeak-ng, the click, the
-# chimes and the erase sound with sox. Only needed to regenerate them; the build uses the
-# committed files. All are mono 16-bit PCM at 22050 Hz.
+# chimes and the erase sound with sox; and the spoken words again in German and French in
+# resources/sounds/de and resources/sounds/fr (the other sounds have no language). Only
+# needed to regenerate them; the build uses the committed files. All are mono 16-bit PCM at
+# 22050 Hz.
 # Needs: apt-get install espeak-ng sox
 set -euo pipefail
 
 out="${1:-$(cd "$(dirname "$0")/.." && pwd)/resources/sounds}"
-mkdir -p "$out"
+mkdir -p "$out" "$out/de" "$out/fr"
 tmp="$(mktemp -d)"
 trap 'rm -rf "$tmp"' EXIT
 
@@ -21,33 +23,42 @@ format=(-r 22050 -c 1 -b 16 -e signed-integer)
 # A word: spoken, silence trimmed from both ends (the end while reversed), faded in and out
 # so the cuts do not click, peak at -3 dBFS.
 say() {
-  local file="$1" text="$2"
-  espeak-ng -v en-us -s 165 -w "$tmp/raw.wav" "$text"
-  sox_ "$tmp/raw.wav" "${format[@]}" "$out/$file" \
+  local voice="$1" file="$2" text="$3"
+  espeak-ng -v "$voice" -s 165 -w "$tmp/raw.wav" "$text"
+  sox_ "$tmp/raw.wav" "${format[@]}" "$file" \
     silence 1 0.01 0.5% reverse silence 1 0.01 0.5% fade t 0.02 reverse fade t 0.005 norm -3
 }
 
-say zeroa.wav zero
-say onea.wav one
-say twoa.wav two
-say threea.wav three
-say foura.wav four
-say fivea.wav five
-say sixa.wav six
-say sevena.wav seven
-say eighta.wav eight
-say ninea.wav nine
-say pointa.wav point
-say plusa.wav plus
-say minusa.wav minus
-say times.wav times
-say divide.wav "divided by"
-say percent.wav percent
-say inverse.wav inverse
-say squareroot.wav "square root"
-say squared.wav squared
-say equals.wav equals
-say exp.wav E
+# The spoken keys: file, then the words in English, German and French.
+words=(
+  "zeroa.wav|zero|null|zéro"
+  "onea.wav|one|eins|un"
+  "twoa.wav|two|zwei|deux"
+  "threea.wav|three|drei|trois"
+  "foura.wav|four|vier|quatre"
+  "fivea.wav|five|fünf|cinq"
+  "sixa.wav|six|sechs|six"
+  "sevena.wav|seven|sieben|sept"
+  "eighta.wav|eight|acht|huit"
+  "ninea.wav|nine|neun|neuf"
+  "pointa.wav|point|Komma|virgule"
+  "plusa.wav|plus|plus|plus"
+  "minusa.wav|minus|minus|moins"
+  "times.wav|times|mal|fois"
+  "divide.wav|divided by|geteilt durch|divisé par"
+  "percent.wav|percent|Prozent|pour cent"
+  "inverse.wav|inverse|Kehrwert|inverse"
+  "squareroot.wav|square root|Quadratwurzel|racine carrée"
+  "squared.wav|squared|zum Quadrat|au carré"
+  "equals.wav|equals|gleich|égal"
+  "exp.wav|E|E|E"
+)
+for entry in "${words[@]}"; do
+  IFS='|' read -r file en de fr <<<"$entry"
+  say en-us "$out/$file" "$en"
+  say de "$out/de/$file" "$de"
+  say fr-fr "$out/fr/$file" "$fr"
+done
 
 # One bell-like note of 0.13 s: a tone and its octave, struck and dying away.
 note() {
@@ -70,4 +81,4 @@ sox_ -n "${format[@]}" "$out/click.wav" synth 0.02 sine 1800 fade q 0.001 0.02 0
 sox_ -n "${format[@]}" "$out/backsp.wav" synth 0.15 pinknoise \
   fade q 0.005 0.15 0.13 sinc 1500-6000 norm -8
 
-ls "$out"/*.wav | wc -l | xargs echo "wave files:"
+ls "$out"/*.wav "$out"/de/*.wav "$out"/fr/*.wav | wc -l | xargs echo "wave files:"

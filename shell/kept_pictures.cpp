@@ -1,11 +1,16 @@
 #include "shell/kept_pictures.h"
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <bit>
+#include <cerrno>
 #include <filesystem>
 #include <ostream>
 
+#include "files/atomic_file.h"
 #include "shell/settings_files.h"
-#include "tape/atomic_file.h"
+#include "files/regular_file.h"
 
 namespace zovrek::shell {
 namespace {
@@ -100,6 +105,31 @@ std::vector<KeptPicture> decodeKeptPictures(std::string_view bytes, std::string_
 std::string keptPicturesFile() {
     const std::filesystem::path folder = cacheFolder();
     return folder.empty() ? std::string() : (folder / "pictures.bin").string();
+}
+
+std::string readKeptPicturesFile() {
+    const std::string file = keptPicturesFile();
+    if (file.empty()) return {};
+    std::string problem;
+    const int fd = openRegularFile(file, problem);
+    if (fd < 0) return {};
+    struct stat info {};
+    std::string bytes;
+    if (::fstat(fd, &info) == 0 && info.st_size > 0 &&
+        static_cast<std::size_t>(info.st_size) <= kMaxKeptFileSize) {
+        bytes.resize(static_cast<std::size_t>(info.st_size));
+        std::size_t got = 0;
+        while (got < bytes.size()) {
+            const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) break;
+            got += static_cast<std::size_t>(n);
+        }
+        // Shorter than it said: changed while read, and no use.
+        if (got < bytes.size()) bytes.clear();
+    }
+    ::close(fd);
+    return bytes;
 }
 
 bool writeKeptPicturesFile(std::string_view bytes) {

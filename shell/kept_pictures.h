@@ -4,6 +4,7 @@
 // is the file's format, without any window: a stamp saying what drew the pictures (program,
 // toolkit, fonts), then each picture by name with its pixels.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,6 +24,7 @@ struct KeptPicture {
 inline constexpr std::uint32_t kMaxKeptPictures = 4096;
 inline constexpr std::uint32_t kMaxKeptSide = 4096;
 inline constexpr std::uint32_t kMaxKeptName = 256;
+inline constexpr std::size_t kMaxKeptFileSize = std::size_t{64} << 20;
 
 /// The bytes of a file keeping `pictures` under `stamp`.
 std::string encodeKeptPictures(std::string_view stamp, const std::vector<KeptPicture>& pictures);
@@ -34,6 +36,11 @@ std::vector<KeptPicture> decodeKeptPictures(std::string_view bytes, std::string_
 /// Where the kept pictures live: $ZOVREK_CACHE_DIR, else $XDG_CACHE_HOME/zovrek, else
 /// ~/.cache/zovrek. Empty when no home folder is known.
 std::string keptPicturesFile();
+
+/// The kept-pictures file's bytes; empty when there is none, or it is no regular file (a
+/// pipe or a device is never waited on, a folder there means nothing is kept), or it is
+/// larger than any this program writes.
+std::string readKeptPicturesFile();
 
 /// Replaces the kept-pictures file with `bytes`, whole or not at all, making its folder
 /// when needed; false when that can't be done (the pictures are drawn again next time).

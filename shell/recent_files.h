@@ -19,6 +19,10 @@ public:
     /// Takes `path` off the list.
     void remove(const std::filesystem::path& path) { std::erase(files_, path); }
     const std::vector<std::filesystem::path>& files() const { return files_; }
+    /// What the menu shows for each file: its name, and where another file on the list has
+    /// the same name, as many of its folders before it as tell the two apart
+    /// ("2023/budget.cal" and "2024/budget.cal"; "/budget.cal" for one in the root folder).
+    std::vector<std::string> shownNames() const;
 
     /// The file's text: a "[Recent File List]" section with File1 to File4.
     std::string encode() const;

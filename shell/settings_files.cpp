@@ -11,8 +11,8 @@
 #include <system_error>
 
 #include "engine/calculator_state.h"
-#include "tape/atomic_file.h"
-#include "tape/regular_file.h"
+#include "files/atomic_file.h"
+#include "files/regular_file.h"
 
 namespace zovrek::shell {
 namespace {

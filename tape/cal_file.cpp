@@ -9,7 +9,7 @@
 #include <istream>
 #include <streambuf>
 
-#include "regular_file.h"
+#include "files/regular_file.h"
 
 namespace zovrek {
 namespace {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "atomic_file.h"
 #include "engine/document_tape.h"
+#include "files/atomic_file.h"
 
 namespace zovrek {
 

@@ -19,19 +19,19 @@ std::vector<TextPlacement> layoutPrintPage(CalculatorState& state, int page, int
     std::vector<TextPlacement> texts;
     texts.push_back({0, kHeaderY, std::string(kPrintHeading)});
     std::string title = state.m_printTitle + " ";
-    const int titleWidth = width(title, TextEncoding::Utf8);
-    texts.push_back({kTitleRightX - titleWidth, kHeaderY, std::move(title), TextEncoding::Utf8});
+    const int titleWidth = width(title);
+    texts.push_back({kTitleRightX - titleWidth, kHeaderY, std::move(title)});
 
     int y = kFirstLineY;
     for (std::int64_t i = std::max<std::int64_t>(first, 0); i < end && i < available; ++i) {
         const std::string& line = state.m_printLines[static_cast<std::size_t>(i)];
-        texts.push_back({kLineRightX - width(line, TextEncoding::Latin1), y, line + " "});
+        texts.push_back({kLineRightX - width(line), y, line + " "});
         y -= lineHeight;
         state.m_printLinesUsed = 1;
     }
 
     std::string footer = "Page " + std::to_string(page);
-    const int footerWidth = width(footer, TextEncoding::Latin1);
+    const int footerWidth = width(footer);
     texts.push_back({kFooterRightX - footerWidth, kFooterY, std::move(footer)});
     return texts;
 }

@@ -28,29 +28,23 @@ inline constexpr int kLineRightX = 10520;
 inline constexpr int kFooterY = -14700;
 inline constexpr int kFooterRightX = 11520;
 
-/// How a placed text's bytes read. Tape lines are 8-bit, one character a byte, as the tape
-/// holds them (so are the heading and page number, being ASCII); the title is not part of the
-/// tape but the user's own text, UTF-8 in any script.
-enum class TextEncoding { Latin1, Utf8 };
-
-/// A text drawn with its top-left corner at (x, y).
+/// A text drawn with its top-left corner at (x, y). Texts are UTF-8, in any script.
 struct TextPlacement {
     int x = 0;
     int y = 0;
     std::string text;
-    TextEncoding encoding = TextEncoding::Latin1;
 
     friend bool operator==(const TextPlacement&, const TextPlacement&) = default;
 };
 
-/// Width of a text in twips in the print font.
-using TextWidth = std::function<int(std::string_view, TextEncoding)>;
+/// Width of a UTF-8 text in twips in the print font.
+using TextWidth = std::function<int(std::string_view)>;
 
 /// Lays out page `page` (1-based): the heading, the title ending at x = 10000, up to 60
-/// print lines ending at x = 10520 one `lineHeight` apart (height plus external leading of
-/// the font), and "Page N" ending at x = 11520. Sets m_printPage, and m_printLinesUsed
-/// when a line was placed. Lines and title carry one trailing space, which the right
-/// alignment of lines leaves out of their width.
+/// print lines (rows, once wrapped) ending at x = 10520 one `lineHeight` apart (height plus
+/// external leading of the font), and "Page N" ending at x = 11520. Sets m_printPage, and
+/// m_printLinesUsed when a line was placed. Lines and title carry one trailing space, which
+/// the right alignment of lines leaves out of their width.
 std::vector<TextPlacement> layoutPrintPage(CalculatorState& state, int page, int lineHeight,
                                            const TextWidth& width);
 

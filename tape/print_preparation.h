@@ -8,13 +8,14 @@
 
 #include "document.h"
 #include "engine/calculator.h"
+#include "line_wrap.h"
 
 namespace zovrek {
 
 inline constexpr int kPrintLinesPerPage = 60;
 
-/// The modal "Tape Title" dialog (template 216, texts in dialog_texts.h); its edit takes
-/// at most 32 characters.
+/// The modal "Tape Title" dialog (template 216, texts in forms/tape_dialog_texts.h); its edit
+/// takes at most 32 characters.
 class TapeTitleDialog {
 public:
     virtual ~TapeTitleDialog() = default;
@@ -29,17 +30,27 @@ std::size_t printTitleLength(std::string_view title);
 /// Number of pages for `lineCount` print lines (a full last page adds an empty one).
 constexpr int printPageCount(int lineCount) { return lineCount / kPrintLinesPerPage + 1; }
 
-/// Cuts the tape into m_printLines: m_printText is the tape without "\n"; a line ends after
-/// each "\r" and after each "@"; "\r" becomes " "; a last piece ending in neither is left
-/// out. Sets m_printLineCount to the number of lines.
+/// Cuts the tape into m_printLines: m_printText is the tape with each line break ("\r\n",
+/// "\n" or "\r") as one "\r"; a line ends after each "\r" and after each "@"; "\r" becomes
+/// " "; a last piece ending in neither is left out. Sets m_printLineCount to the number of
+/// lines.
 void buildPrintLines(CalculatorState& state);
+
+/// Wraps every print line too wide for the page (`widths` in twips) into rows, as the tape
+/// wraps on screen: at word boundaries, inside a word only when the word alone is too wide.
+/// Each row stands in m_printLines as a line of its own, ending in the spaces that end its
+/// line, so that all its rows end where the line would. m_printLineCount becomes the number
+/// of rows, which the pages count.
+void wrapPrintLines(CalculatorState& state, const CharWidths& widths);
 
 /// Asks for the print title with the document's title preset. OK sets m_printTitle; in
 /// both cases the document takes the dialog's text as its title.
 void askPrintTitle(CalculatorState& state, CZOVREKDoc& document, TapeTitleDialog& dialog);
 
 /// The view's preparation before the framework's print dialog: the title (once), the lines
-/// (once), the tape copied into the document. Returns the last page number.
-int preparePrinting(Calculator& calculator, CZOVREKDoc& document, TapeTitleDialog& dialog);
+/// and their rows in the print font's `widths` (once), the tape copied into the document.
+/// Returns the last page number. Without widths no line wraps.
+int preparePrinting(Calculator& calculator, CZOVREKDoc& document, TapeTitleDialog& dialog,
+                    const CharWidths& widths = {});
 
 }  // namespace zovrek

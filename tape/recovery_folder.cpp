@@ -69,12 +69,17 @@ int openLocked(const std::filesystem::path& path, struct stat& info) {
     return -1;
 }
 
-bool writeAll(int fd, std::string_view bytes) {
+bool writeAllAt(int fd, std::string_view bytes, off_t at) {
     while (!bytes.empty()) {
-        const ssize_t n = ::write(fd, bytes.data(), bytes.size());
+        const ssize_t n = ::pwrite(fd, bytes.data(), bytes.size(), at);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return false;
+        if (n < 0) return false;
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
         bytes.remove_prefix(static_cast<std::size_t>(n));
+        at += n;
     }
     return true;
 }

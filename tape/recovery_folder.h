@@ -24,8 +24,8 @@ std::string makeFolder(const std::filesystem::path& folder);
 /// names the file locked (it was renamed over or removed meanwhile). `info` is its status.
 int openLocked(const std::filesystem::path& path, struct stat& info);
 
-/// Writes all of `bytes`; false on an error.
-bool writeAll(int fd, std::string_view bytes);
+/// Writes all of `bytes` at offset `at`; false on an error.
+bool writeAllAt(int fd, std::string_view bytes, off_t at);
 /// The whole content of the open file; false on a read error.
 bool readAll(int fd, std::string& bytes);
 /// Syncs the folder holding `path`, so a rename in it lasts.

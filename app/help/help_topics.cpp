@@ -23,6 +23,7 @@ constexpr HelpTopic kTopics[] = {
     {"decimal-places", "Decimal Places", 0},
     {"memory", "Memory", 0},
     {"files", "Saving and Opening Tapes", 0},
+    {"recovery", "Crash Recovery", 0},
     {"printing", "Printing", 0},
     {"editing-a-tape", "Editing a Tape", 0},
     {"special-functions", "Special Functions", 0},

@@ -1,4 +1,5 @@
-// Reading and writing a 10 MB ".cal" file, and cutting a 100,000-line tape into print lines.
+// Reading and writing a 10 MB ".cal" file, cutting a 100,000-line tape into print lines, and
+// wrapping the print lines of a 1,000,000-line tape with long notes into rows.
 
 #include <benchmark/benchmark.h>
 #include <unistd.h>
@@ -96,6 +97,28 @@ void BM_BuildPrintLines(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * lines);
 }
 BENCHMARK(BM_BuildPrintLines)->Arg(100'000)->Unit(benchmark::kMillisecond);
+
+void BM_WrapPrintLines(benchmark::State& state) {
+    constexpr int kLines = 1'000'000;
+    // Every tenth line a note of 120 characters, two rows wide.
+    std::string tape;
+    tape.reserve(kLines * 22);
+    const std::string note = " The sum of the invoices for March, with the deposit for the new office on "
+                             "Quay Street and the fees for both audits\r\n";
+    for (int i = 0; i < kLines; ++i) tape += i % 10 == 9 ? note : " " + std::to_string(i) + ".00\r\n";
+    zovrek::CharWidths widths;
+    widths.fill(132);  // the print font's characters, in twips
+    zovrek::CalculatorState calc;
+    calc.m_tape.assign(tape);
+    for (auto _ : state) {
+        zovrek::buildPrintLines(calc);
+        zovrek::wrapPrintLines(calc, widths);
+        benchmark::DoNotOptimize(calc.m_printLines.data());
+    }
+    state.counters["rows"] = calc.m_printLineCount;
+    state.SetItemsProcessed(state.iterations() * kLines);
+}
+BENCHMARK(BM_WrapPrintLines)->Unit(benchmark::kMillisecond);
 
 void BM_LastNumberLine(benchmark::State& state) {
     std::string tape = tapeOfLines(100'000);

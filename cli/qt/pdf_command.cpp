@@ -11,9 +11,10 @@
 #include <vector>
 
 #include "commands.h"
+#include "forms/tape_dialog_texts.h"
 #include "tape/cal_file.h"
-#include "tape/dialog_texts.h"
 #include "tape/print_preparation.h"
+#include "tape/qt/print_painter.h"
 #include "tape/qt/print_paper.h"
 #include "tape/qt/print_pdf.h"
 
@@ -104,13 +105,15 @@ int runPdf(const Args& args, Streams io) {
         io.err << "zovrek-tape: " << read.message << '\n';
         return kFailed;
     }
+    previousQtHandler = qInstallMessageHandler(quietQt);
+    const auto app = guiApplication();
     CalculatorState state;
     state.m_tape.assign(read.text);
     buildPrintLines(state);
+    // Rows as the print font measures them, which takes the application's fonts.
+    wrapPrintLines(state, qt::printCharWidths());
     state.m_printTitle = options.title;
 
-    previousQtHandler = qInstallMessageHandler(quietQt);
-    const auto app = guiApplication();
     const QString problem = qt::writeTapePdf(state, printPageCount(state.m_printLineCount),
                                              QString::fromStdString(options.output),
                                              qt::localePaper());

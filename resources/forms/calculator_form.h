@@ -45,7 +45,9 @@ inline constexpr ControlTemplate kCalculatorControls[] = {
     {kNoId, ControlKind::Static, " # of Tape", {6, 170, 43, 9}, kAlignCenter | kGrey},
     {1042, ControlKind::BitmapButton, "DIGITUP", {71, 172, 22, 11}},
     {kNoId, ControlKind::GroupBox, "", {2, 165, 102, 22}},
-    {kNoId, ControlKind::GroupBox, "", {2, 121, 102, 47}},
+    // The Memory frame starts a little lower than its template's 121, where the bottom row
+    // of keys (down to 123) would hide its top line; its bottom stays.
+    {kNoId, ControlKind::GroupBox, "", {2, 124, 102, 44}},
     {kNoId, ControlKind::GroupBox, "", {107, 147, 31, 39}},
     {kNoId, ControlKind::Static, "Decimal Places:", {3, 177, 52, 8}, kGrey},
     {1061, ControlKind::BitmapButton, "Back", {73, 20, 27, 14}},

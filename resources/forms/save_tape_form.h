@@ -2,8 +2,8 @@
 // Template 227: "Save Tape?", buttons OK, No, Cancel from left to right; No comes first in
 // the template, so it has the focus when the dialog opens.
 
+#include "forms/tape_dialog_texts.h"
 #include "shell/dialog_template.h"
-#include "tape/dialog_texts.h"
 
 namespace zovrek::forms {
 

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "editor/tape_editor_texts.h"
+#include "forms/tape_editor_texts.h"
 #include "shell/dialog_template.h"
 
 namespace zovrek::forms {

@@ -2,8 +2,8 @@
 // Template 216: "Tape Title", two lines of text over the edit (1055) and the OK button. There
 // is no Cancel button: Esc cancels.
 
+#include "forms/tape_dialog_texts.h"
 #include "shell/dialog_template.h"
-#include "tape/dialog_texts.h"
 
 namespace zovrek::forms {
 

@@ -2,6 +2,8 @@
 
 #include <QAccessible>
 #include <QAccessibleObject>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QWidget>
 
 namespace zovrek::qt {
@@ -59,7 +61,11 @@ QAccessibleInterface* announcerFactory(const QString& className, QObject* object
 
 }  // namespace
 
-Announcer::Announcer(QWidget* owner) : QObject(owner), note_(new AnnouncementNote(this)) {}
+Announcer::Announcer(QWidget* owner) : QObject(owner), note_(new AnnouncementNote(this)) {
+    // Installed after the calculator's own key filter, this one sees every key first; a key
+    // comes to the window before its control in any case.
+    QCoreApplication::instance()->installEventFilter(this);
+}
 
 void Announcer::installAccessibleFactory() {
     static const bool installed = [] {
@@ -71,7 +77,20 @@ void Announcer::installAccessibleFactory() {
 
 QWidget* Announcer::owner() const { return static_cast<QWidget*>(parent()); }
 
-void Announcer::announce(const QString& text) {
+bool Announcer::eventFilter(QObject*, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        enterDown_ = static_cast<const QKeyEvent*>(event)->key() == Qt::Key_Return;
+        break;
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress: enterDown_ = false; break;
+    default: break;
+    }
+    return false;
+}
+
+void Announcer::announce(const QString& text, const QWidget* changedIn) {
+    if (changedIn && changedIn->hasFocus() && enterDown_) return;
     text_ = text;
     if (QAccessible::isActive()) {
         // A notification that shows is spoken at once.

@@ -3,6 +3,10 @@
 // calculator's new total. Assistive technology sees a status bar holding a notification;
 // screen readers speak a notification that shows whatever control has the focus. Nothing is
 // drawn: the status bar and its notification exist for assistive technology only.
+//
+// A text that also shows in the focused edit may already be read there: screen readers read
+// the new text of the focused edit themselves when Enter brought it, taking it for what the
+// key did. The announcer watches the keys to say such a text once.
 
 #include <QObject>
 #include <QString>
@@ -27,7 +31,8 @@ public:
     /// Makes Qt give announcers their interfaces; before the first widget exists.
     static void installAccessibleFactory();
 
-    void announce(const QString& text);
+    /// Announces `text`; `changedIn` is the edit whose text just changed to show it, if any.
+    void announce(const QString& text, const QWidget* changedIn = nullptr);
     /// The text announced last.
     const QString& text() const { return text_; }
     QWidget* owner() const;
@@ -36,9 +41,13 @@ public:
 signals:
     void announced(const QString& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     AnnouncementNote* note_;
     QString text_;
+    bool enterDown_ = false;  // Enter (not the keypad's) is being pressed
 };
 
 }  // namespace zovrek::qt

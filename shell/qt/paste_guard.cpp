@@ -20,12 +20,16 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        const auto* edit = static_cast<QLineEdit*>(watched);
-        if (edit->isReadOnly()) return false;
-        if (event->type() == QEvent::KeyPress &&
+        const QEvent::Type type = event->type();
+        if (type != QEvent::KeyPress && type != QEvent::MouseButtonRelease) return false;
+        // The edit still gets events while its base is being destroyed, when it is a line
+        // edit no longer.
+        const auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (!edit || edit->isReadOnly()) return false;
+        if (type == QEvent::KeyPress &&
             static_cast<QKeyEvent*>(event)->matches(QKeySequence::Paste))
             return !clipboardHoldsText(QClipboard::Clipboard);
-        if (event->type() == QEvent::MouseButtonRelease &&
+        if (type == QEvent::MouseButtonRelease &&
             static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton &&
             QGuiApplication::clipboard()->supportsSelection())
             return !clipboardHoldsText(QClipboard::Selection);

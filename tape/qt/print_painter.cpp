@@ -7,16 +7,12 @@
 
 #include "shell/qt/qt_text.h"
 #include "tape/print_layout.h"
-#include "tape/qt/print_title_text.h"
+#include "tape/qt/print_text.h"
 
 namespace zovrek::qt {
 namespace {
 
 constexpr double kTwipsPerInch = 1440.0;
-
-QString textOf(std::string_view bytes, TextEncoding encoding) {
-    return encoding == TextEncoding::Utf8 ? uiText(bytes) : tapeText(bytes);
-}
 
 }  // namespace
 
@@ -31,6 +27,16 @@ QFont printFont() {
     font.setHintingPreference(QFont::PreferNoHinting);
     font.setKerning(false);
     return font;
+}
+
+CharWidths printCharWidths() {
+    CharWidths widths([metrics = QFontMetricsF(printFont())](char32_t c) {
+        return metrics.horizontalAdvance(QString::fromUcs4(&c, 1));
+    });
+    const QFontMetricsF metrics(printFont());
+    for (std::size_t c = 0; c < CharWidths::size(); ++c)
+        widths[c] = metrics.horizontalAdvance(QChar(static_cast<char16_t>(c)));
+    return widths;
 }
 
 void paintTapePage(QPainter& painter, CalculatorState& state, int page) {
@@ -50,17 +56,15 @@ void paintTapePage(QPainter& painter, CalculatorState& state, int page) {
     painter.scale(dpiX / kTwipsPerInch * fit, dpiY / kTwipsPerInch * fit);
     painter.setFont(font);
     painter.setPen(Qt::black);
-    const TextWidth width = [&](std::string_view text, TextEncoding encoding) {
-        return static_cast<int>(std::lround(metrics.horizontalAdvance(textOf(text, encoding))));
+    // The page reads left to right, whatever a text's script: a note in Arabic or Hebrew keeps
+    // its spaces where they are, and its rows end where every line does.
+    painter.setLayoutDirection(Qt::LeftToRight);
+    const TextWidth width = [&](std::string_view text) {
+        return static_cast<int>(std::lround(metrics.horizontalAdvance(uiText(text))));
     };
     // The layout places each text by its top-left corner; Qt draws from the baseline.
-    for (const TextPlacement& t : layoutPrintPage(state, page, lineHeight, width)) {
-        const QPointF baseline(t.x, -t.y + metrics.ascent());
-        if (t.encoding == TextEncoding::Utf8)
-            drawTitleText(painter, font, baseline, uiText(t.text));
-        else
-            painter.drawText(baseline, tapeText(t.text));
-    }
+    for (const TextPlacement& t : layoutPrintPage(state, page, lineHeight, width))
+        drawPrintText(painter, font, QPointF(t.x, -t.y + metrics.ascent()), uiText(t.text));
     painter.restore();
 }
 

@@ -5,6 +5,7 @@
 #include <QFont>
 
 #include "engine/calculator_state.h"
+#include "tape/line_wrap.h"
 
 class QPagedPaintDevice;
 class QPainter;
@@ -16,6 +17,10 @@ namespace zovrek::qt {
 /// Courier New on Windows; Liberation Mono has its metrics. Without hinting
 /// its widths are the design's at every resolution.
 QFont printFont();
+
+/// The print font's character widths in twips, for wrapping print lines (wrapPrintLines):
+/// the first 256 measured at once, the others as they come, with the fonts that draw them.
+CharWidths printCharWidths();
 
 /// Draws page `page` (1-based) of the prepared print lines with the painter's origin at the
 /// top-left corner of the printable area, as printers and PDF writers place it, and the

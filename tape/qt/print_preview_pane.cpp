@@ -11,6 +11,8 @@
 #include <QVBoxLayout>
 #include <array>
 
+#include "shell/qt/key_dispatcher.h"
+
 namespace zovrek::qt {
 namespace {
 
@@ -63,22 +65,42 @@ PrintPreviewPane::PrintPreviewPane(QPrinter& printer, std::function<void(QPrinte
     page_->setMinimumWidth(page_->fontMetrics().horizontalAdvance(widest));
     updateButtons();
     // The program's keyboard table claims every key of the window before its widgets see it,
-    // and gives Esc to Clear Entry; a filter installed after it sees the key first.
-    qApp->installEventFilter(this);
+    // and gives Esc to Clear Entry; the preview is offered its keys before the table.
+    KeyDispatcher::add(KeyStage::PrintPreview, this, [this](QWidget& target, QKeyEvent& event) {
+        return eventFilter(&target, &event);
+    });
 }
 
 bool PrintPreviewPane::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride) return false;
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() != Qt::Key_Escape || key->modifiers() != Qt::NoModifier) return false;
     const auto* widget = qobject_cast<QWidget*>(watched);
     if (!widget || !isVisible() || widget->window() != window() ||
         QApplication::activeModalWidget() || QApplication::activePopupWidget())
         return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool escape = key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier;
+    QPushButton* pressed = escape ? nullptr : buttonOfKey(*key);
+    if (!escape && !pressed) return false;
+    // Claimed before any shortcut of the window sees it: Qt gives a key that two shortcuts
+    // share to neither, and these buttons take no focus to be reached by instead.
     event->accept();
-    if (type == QEvent::KeyPress) emit closeRequested();
+    if (type == QEvent::KeyPress) {
+        if (escape)
+            emit closeRequested();
+        else
+            pressed->click();
+    }
     return true;
+}
+
+QPushButton* PrintPreviewPane::buttonOfKey(const QKeyEvent& key) const {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (modifiers != Qt::AltModifier) return nullptr;
+    const QKeySequence sequence(QKeyCombination(modifiers, Qt::Key(key.key())));
+    for (QPushButton* b : buttons_)
+        if (b->isEnabled() && QKeySequence::mnemonic(b->text()) == sequence) return b;
+    return nullptr;
 }
 
 QString PrintPreviewPane::pageText() const { return page_->text(); }

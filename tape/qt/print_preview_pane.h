@@ -1,11 +1,13 @@
 #pragma once
 // The print preview shown in the main window in place of the calculator: the pages as the
 // printer will get them, under a row of buttons (Print..., Next Page, Prev Page, Zoom In,
-// Zoom Out, Close) and the page shown, "Page n of m". Esc closes it, as Close does.
+// Zoom Out, Close) and the page shown, "Page n of m". Esc closes it, as Close does; Alt and
+// a button's underlined letter press that button.
 
 #include <QWidget>
 #include <functional>
 
+class QKeyEvent;
 class QLabel;
 class QLayout;
 class QPrinter;
@@ -41,6 +43,8 @@ protected:
 
 private:
     QPushButton* addButton(const QString& text, const std::function<void()>& action);
+    /// The enabled button whose mnemonic `key` is, or nullptr.
+    QPushButton* buttonOfKey(const QKeyEvent& key) const;
     void turnTo(int page);
     void showTopRight();
     void zoom(int step);

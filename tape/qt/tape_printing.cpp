@@ -60,7 +60,7 @@ bool TapePrinting::previewing() const { return !m_preview.isNull(); }
 void TapePrinting::OnFilePrint() {
     // The preview's Print... and the print command alike leave the preview first.
     endPreview();
-    const int lastPage = preparePrinting(m_calc, m_document, m_titleDialog);
+    const int lastPage = preparePrinting(m_calc, m_document, m_titleDialog, printCharWidths());
     QPrinter& p = printer();
     // The print dialog proposes the document's name for a file to print to: a plain name,
     // whatever the title holds.
@@ -105,7 +105,7 @@ void TapePrinting::OnFilePrintSetup() {
 
 void TapePrinting::OnFilePrintPreview() {
     if (previewing()) return;
-    m_previewPages = preparePrinting(m_calc, m_document, m_titleDialog);
+    m_previewPages = preparePrinting(m_calc, m_document, m_titleDialog, printCharWidths());
     m_formSize = m_frame.size();
     m_formPos = m_frame.pos();
     m_focus = m_frame.focusWidget();

@@ -69,6 +69,7 @@ private slots:
     void mainWindowControlsAreNamedAndPress();
     void tapeTextIsReadable();
     void onFromStartUp();
+    void tapeCaretMovesAreTold();
     void newResultsAreAnnounced_data();
     void newResultsAreAnnounced();
     void togglesFollowTheirAccessibleAction();
@@ -137,21 +138,79 @@ void AccessibilityTest::onFromStartUp() {
     QCOMPARE(shown, QStringList{QStringLiteral("14.00")});
 }
 
+void AccessibilityTest::tapeCaretMovesAreTold() {
+    if (!QAccessible::isActive())
+        QSKIP("accessibility is off here; accessibility_atspi_test turns it on from start-up");
+    // What a screen reader is told of the tape's caret and selection, caught on its way.
+    struct Told {
+        QAccessible::Event type;
+        int cursor, start, end;
+    };
+    static QList<Told> told;
+    told.clear();
+    AppRig rig;
+    rig.type(QStringLiteral("7+7="));
+    rig.control(1034)->setFocus();
+    const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent* event) {
+        if (event->type() == QAccessible::TextCaretMoved) {
+            const auto* c = static_cast<QAccessibleTextCursorEvent*>(event);
+            told << Told{event->type(), c->cursorPosition(), 0, 0};
+        } else if (event->type() == QAccessible::TextSelectionChanged) {
+            const auto* s = static_cast<QAccessibleTextSelectionEvent*>(event);
+            told << Told{event->type(), s->cursorPosition(), s->selectionStart(),
+                         s->selectionEnd()};
+        }
+    });
+    rig.press(Qt::Key_Up);
+    rig.press(Qt::Key_Up);
+    rig.press(Qt::Key_Home);
+    rig.press(Qt::Key_A, Qt::ControlModifier);
+    QAccessible::installUpdateHandler(previous);
+
+    // " 7.00\r\n +\r\n 7.00\r\n =\r\n 14.00\r\n": up to the total, to "=", to its start.
+    const int all = static_cast<int>(rig.tape().size());
+    QCOMPARE(told.size(), 5);
+    for (int i = 0; i < 3; ++i) QCOMPARE(told[i].type, QAccessible::TextCaretMoved);
+    QCOMPARE(told[0].cursor, all - 2);
+    QCOMPARE(told[1].cursor, all - 10);
+    QCOMPARE(told[2].cursor, all - 12);
+    // Select All: the whole tape selected, the caret at its end.
+    QCOMPARE(told[3].type, QAccessible::TextSelectionChanged);
+    QCOMPARE(QPair(told[3].start, told[3].end), QPair(0, all));
+    QCOMPARE(told[4].type, QAccessible::TextCaretMoved);
+    QCOMPARE(told[4].cursor, all);
+    QAccessibleTextInterface* text =
+        QAccessible::queryAccessibleInterface(rig.control(1034))->textInterface();
+    QCOMPARE(text->selectionCount(), 1);
+    QCOMPARE(text->cursorPosition(), all);
+}
+
 void AccessibilityTest::newResultsAreAnnounced_data() {
     QTest::addColumn<int>("focus");
     QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("lastKey");  // pressed after `keys`, through the window
     QTest::addColumn<QStringList>("announced");
-    QTest::newRow("digits are echoed by the reader") << 1000 << "12.5" << QStringList();
-    QTest::newRow("total") << 1000 << "7+7=" << QStringList{"14.00"};
-    QTest::newRow("same total again") << 1000 << "5+0==" << QStringList{"5.", "5."};
-    QTest::newRow("running total") << 1000 << "2+3+" << QStringList{"5.00"};
-    QTest::newRow("from a keypad button") << 1007 << "4*4=" << QStringList{"16.00"};
-    QTest::newRow("from the tape") << 1034 << "9/3=" << QStringList{"3.00"};
+    QTest::newRow("digits are echoed by the reader") << 1000 << "12.5" << "" << QStringList();
+    QTest::newRow("total") << 1000 << "7+7=" << "" << QStringList{"14.00"};
+    QTest::newRow("same total again") << 1000 << "5+0==" << "" << QStringList{"5.", "5."};
+    QTest::newRow("running total") << 1000 << "2+3+" << "" << QStringList{"5.00"};
+    QTest::newRow("from a keypad button") << 1007 << "4*4=" << "" << QStringList{"16.00"};
+    QTest::newRow("from the tape") << 1034 << "9/3=" << "" << QStringList{"3.00"};
+    // Screen readers read the focused display's new text after Enter: once is enough.
+    QTest::newRow("Enter on the display") << 1000 << "7+7" << "Return" << QStringList();
+    QTest::newRow("keypad Enter on the display")
+        << 1000 << "7+7" << "Num+Enter" << QStringList{"14.00"};
+    QTest::newRow("Enter on a keypad button") << 1007 << "7+7" << "Return" << QStringList{"14.00"};
+    QTest::newRow("same total again by Enter")
+        << 1000 << "5+0=" << "Return" << QStringList{"5.", "5."};
+    QTest::newRow("C by Ctrl+Delete on the display")
+        << 1000 << "7+7=" << "Ctrl+Del" << QStringList{"14.00", "0."};
 }
 
 void AccessibilityTest::newResultsAreAnnounced() {
     QFETCH(int, focus);
     QFETCH(QString, keys);
+    QFETCH(QString, lastKey);
     QFETCH(QStringList, announced);
     AppRig rig;
     auto* announcer = rig.view().findChild<qt::Announcer*>();
@@ -159,6 +218,10 @@ void AccessibilityTest::newResultsAreAnnounced() {
     QSignalSpy spy(announcer, &qt::Announcer::announced);
     rig.control(focus)->setFocus();
     rig.type(keys);
+    if (!lastKey.isEmpty()) {
+        const QKeyCombination key = QKeySequence::fromString(lastKey)[0];
+        QTest::keyClick(rig.frame().windowHandle(), key.key(), key.keyboardModifiers());
+    }
     QStringList said;
     for (const QList<QVariant>& args : spy) said << args.front().toString();
     QCOMPARE(said.join('|'), announced.join('|'));

@@ -6,15 +6,19 @@
 #include <QFileDialog>
 #include <QMenu>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <fstream>
+#include <sstream>
 
 #include "app/desktop_commands.h"
 #include "app/keyboard.h"
 #include "app/recent_tapes_menu.h"
+#include "app/tape_export.h"
 #include "app_rig.h"
+#include "editor/tape_csv.h"
 #include "engine/command_ids.h"
 #include "menus/desktop_commands.h"
 #include "shell/qt/qt_text.h"
@@ -54,6 +58,7 @@ private slots:
     void pasteTypesTheNumber();
     void recentTapesInTheFileMenu();
     void exportTapeWritesCsv();
+    void longTapeExportsWhileTheCalculatorGoesOn();
 };
 
 void DesktopCommandsTest::desktopKeysFromEveryFocus_data() {
@@ -225,13 +230,50 @@ void DesktopCommandsTest::exportTapeWritesCsv() {
         .expect(QStringLiteral("Export Tape"), chooseFile(dir.filePath("no/such/t.csv")))
         .expect(QStringLiteral("ZOVREK"), messageContaining("Could not save"));
     exportTape->trigger();
+    QTRY_VERIFY(!rig.frame().desktopCommands().tapeExport()->running());
     exportTape->trigger();
+    QTRY_VERIFY(!rig.frame().desktopCommands().tapeExport()->running());
     ZOVREK_VERIFY_MODALS(rig.modals);
     std::ifstream in(dir.filePath("sum.csv").toStdString(), std::ios::binary);
     QCOMPARE(std::string(std::istreambuf_iterator<char>(in), {}),
              std::string("line,note,entry,value,kind\r\n1,,5.00,5.00,number\r\n"
                          "2,,+,,operator\r\n3,,3.00,3.00,number\r\n4,,=,,operator\r\n"
                          "5,,8.00,8.00,total\r\n"));
+}
+
+// Written off the window's thread: keys typed meanwhile go on the tape, the file holds the
+// tape as it was when Export was chosen, and a program closed meanwhile finishes it first.
+void DesktopCommandsTest::longTapeExportsWhileTheCalculatorGoesOn() {
+    QTemporaryDir dir;
+    std::string tape;
+    for (int i = 0; i < 50000; ++i) tape += " 1234.50\r\n +\r\n";
+    const QString file = dir.filePath("long.cal");
+    QVERIFY(writeCalFile(file.toStdString(), tape).ok);
+    std::ostringstream expected;
+    QVERIFY(writeTapeCsv(expected, tape));
+    const auto csvOf = [&](const char* name) {
+        std::ifstream in(dir.filePath(name).toStdString(), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    {
+        AppRig rig({file});
+        rig.control(1000)->setFocus();
+        rig.modals.expect(QStringLiteral("Export Tape"), chooseFile(dir.filePath("first.csv")))
+            .expect(QStringLiteral("Export Tape"), chooseFile(dir.filePath("second.csv")));
+        rig.frame().runCommand(cmd::ExportTape);
+        rig.type(QStringLiteral("5+3="));
+        QVERIFY(rig.tape().ends_with(" 5.00\r\n +\r\n 3.00\r\n =\r\n 8.00\r\n"));
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.frame().desktopCommands().tapeExport()->running(), 60000);
+        QCOMPARE(csvOf("first.csv"), expected.str());
+        QVERIFY(rig.frame().desktopCommands().tapeExport()->progressBar()->isHidden());
+
+        rig.frame().runCommand(cmd::FileSave);
+        rig.frame().runCommand(cmd::ExportTape);
+        ZOVREK_VERIFY_MODALS(rig.modals);
+    }
+    std::ostringstream saved;
+    QVERIFY(writeTapeCsv(saved, readCalFile(file.toStdString()).text));
+    QCOMPARE(csvOf("second.csv"), saved.str());
 }
 
 QTEST_MAIN(DesktopCommandsTest)

@@ -1,13 +1,18 @@
 // Files as a user meets them: where the file dialogs start, a dropped file that was not
-// opened, and a tape whose name is not UTF-8.
+// opened, a tape whose name is not UTF-8, recent tapes that can never open.
 
 #include <QFileDialog>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTemporaryDir>
 
+#include "app/desktop_commands.h"
+#include "app/recent_tapes_menu.h"
 #include "app_rig.h"
 #include "engine/command_ids.h"
+#include "shell/recent_files.h"
+#include "shell/settings_files.h"
 #include "tape/cal_file.h"
 
 using namespace zovrek;
@@ -54,6 +59,8 @@ private slots:
     void droppedFileIsForgottenWhenSaveTapeIsCancelled();
     void dialogsStartInTheTapesFolderElseTheLastElseHome();
     void latin1NamedTapeOpensAndSavesBack();
+    void recentEntryThatNeverOpensLeavesTheList_data();
+    void recentEntryThatNeverOpensLeavesTheList();
 };
 
 void FilesTest::droppedFileIsForgottenWhenSaveTapeIsCancelled() {
@@ -141,6 +148,44 @@ void FilesTest::latin1NamedTapeOpensAndSavesBack() {
     QCOMPARE(tapeOf(app), readCalFile(name).text);
     QCOMPARE(app.mainFrame().windowTitle(), QStringLiteral("café.cal - ZOVREK"));
     ZOVREK_VERIFY_MODALS(modals);
+}
+
+void FilesTest::recentEntryThatNeverOpensLeavesTheList_data() {
+    QTest::addColumn<QString>("entry");  // under the test's folder
+    QTest::addColumn<QString>("why");
+    QTest::newRow("folder") << "one" << "it is a folder, not a tape";
+    QTest::newRow("name too long") << QString(300, QLatin1Char('n')) + ".cal"
+                                   << "the name is too long for the system";
+}
+
+// Reported once and taken off the list; the two tapes of one name show their folders.
+void FilesTest::recentEntryThatNeverOpensLeavesTheList() {
+    QFETCH(QString, entry);
+    QFETCH(QString, why);
+    QTemporaryDir dir;
+    const QDir folder(dir.path());
+    QVERIFY(folder.mkdir(QStringLiteral("one")) && folder.mkdir(QStringLiteral("two")));
+    shell::RecentFiles list;
+    for (const char* tape : {"two/budget.cal", "one/budget.cal"}) {
+        QVERIFY(writeCalFile(folder.filePath(tape).toStdString(), " 7.00\r\n").ok);
+        list.add(folder.filePath(tape).toStdString());
+    }
+    list.add(folder.filePath(entry).toStdString());
+    const auto listFile = shell::settingsFolder() / shell::kRecentFilesName;
+    QVERIFY(list.save(listFile));
+
+    AppRig rig;
+    const QList<QAction*> items = rig.frame().desktopCommands().recentTapes().items();
+    rig.modals.expect(QStringLiteral("ZOVREK"), [why](QDialog& d) {
+        return static_cast<QMessageBox&>(d).text().contains(why) ? int(QMessageBox::Ok) : -1;
+    });
+    items[0]->trigger();
+    ZOVREK_VERIFY_MODALS(rig.modals);
+    QCOMPARE(shell::RecentFiles::load(listFile).files().size(), std::size_t(2));
+    QStringList shown;
+    for (QAction* item : items)
+        if (item->isVisible()) shown << item->text();
+    QCOMPARE(shown, (QStringList{"&1 one/budget.cal", "&2 two/budget.cal"}));
 }
 
 QTEST_MAIN(FilesTest)

@@ -45,7 +45,7 @@ std::string repeat(std::string_view piece, int times) {
 
 struct PrintRow {
     const char* name;
-    int lines;
+    std::string tape;
     Args options;
     int pages;
 };
@@ -54,7 +54,7 @@ class PdfPrintTest : public testing::TestWithParam<PrintRow> {};
 
 TEST_P(PdfPrintTest, WritesEveryPage) {
     test::TempDir dir;
-    test::writeBytes(dir / "t.cal", encodeCal(numberedTape(GetParam().lines)));
+    test::writeBytes(dir / "t.cal", encodeCal(GetParam().tape));
     Args args = GetParam().options;
     args.push_back((dir / "t.cal").string());
     args.push_back((dir / "t.pdf").string());
@@ -66,13 +66,18 @@ TEST_P(PdfPrintTest, WritesEveryPage) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tapes, PdfPrintTest,
-    testing::Values(PrintRow{"EmptyTapeOnePage", 0, {}, 1},
-                    PrintRow{"FiftyNineLines", 59, {"--title", "March"}, 1},
-                    PrintRow{"SixtyLinesAddAnEmptyPage", 60, {"--title=March"}, 2},
-                    PrintRow{"ThirtyTwoCharacterTitle", 130, {"--title", std::string(32, 'x')}, 3},
+    testing::Values(PrintRow{"EmptyTapeOnePage", "", {}, 1},
+                    PrintRow{"FiftyNineLines", numberedTape(59), {"--title", "March"}, 1},
+                    PrintRow{"SixtyLinesAddAnEmptyPage", numberedTape(60), {"--title=March"}, 2},
+                    PrintRow{"ThirtyTwoCharacterTitle", numberedTape(130), {"--title", std::string(32, 'x')}, 3},
                     // Characters, not bytes or UTF-16 units, count.
-                    PrintRow{"ThirtyTwoEmoji", 1, {"--title", repeat("\xf0\x9f\xa7\xbe", 32)}, 1},
-                    PrintRow{"ThirtyTwoCjk", 1, {"--title", repeat("\xe6\x9d\xb1", 32)}, 1}),
+                    PrintRow{"ThirtyTwoEmoji", numberedTape(1), {"--title", repeat("\xf0\x9f\xa7\xbe", 32)}, 1},
+                    PrintRow{"ThirtyTwoCjk", numberedTape(1), {"--title", repeat("\xe6\x9d\xb1", 32)}, 1},
+                    // Lines that end in a bare line feed, as "keys | pack" writes them.
+                    PrintRow{"BareLineFeeds", repeat(" 1.00\n", 60), {}, 2},
+                    // A note of 120 characters takes two rows of the 60 a page holds.
+                    PrintRow{"LongNoteTakesTwoRows", numberedTape(58) + " " + repeat("note 1234 ", 12) + "\r\n",
+                             {}, 2}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PdfTitleTest, TitleAsTheTerminalTypedIt) {

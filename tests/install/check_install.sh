@@ -16,7 +16,8 @@ if ((gui)); then
   expected+=(bin/zovrek share/man/man1/zovrek.1
              "share/applications/$id.desktop" "share/mime/packages/$id.xml"
              "share/metainfo/$id.metainfo.xml" "share/icons/hicolor/scalable/apps/$id.svg"
-             share/zovrek/sounds/click.wav share/zovrek/sounds/zeroa.wav)
+             share/zovrek/sounds/click.wav share/zovrek/sounds/zeroa.wav
+             share/zovrek/sounds/de/sevena.wav share/zovrek/sounds/fr/sevena.wav)
 fi
 for file in "${expected[@]}"; do
   [[ -s $prefix/$file ]] || fail "$file is not installed"

@@ -1,7 +1,12 @@
-// The kept-pictures file: what is written reads back whole under its stamp, and anything
-// else (another stamp, damage of any kind) reads as no pictures at all.
+// The kept-pictures file: what is written reads back whole under its stamp, anything else
+// (another stamp, damage of any kind) reads as no pictures at all, and only a regular file
+// is read or replaced.
 
 #include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "shell/kept_pictures.h"
 
@@ -55,4 +60,33 @@ TEST(KeptPictures, AnythingElseGivesNone) {
     };
     for (const auto& row : rows)
         EXPECT_TRUE(decodeKeptPictures(row.bytes, "stamp A").empty()) << row.name;
+}
+
+// Whatever stands where the file should be, start-up never waits on it: a pipe or a folder
+// there reads as no pictures (drawn instead), and none are kept over it.
+TEST(KeptPicturesFile, OnlyARegularFileIsReadOrReplaced) {
+    std::string folder = (std::filesystem::temp_directory_path() / "zovrek-kept-XXXXXX").string();
+    ASSERT_TRUE(::mkdtemp(folder.data()));
+    ::setenv("ZOVREK_CACHE_DIR", folder.c_str(), 1);
+    const std::filesystem::path file = keptPicturesFile();
+    const std::string bytes = encodeKeptPictures("s", twoPictures());
+
+    ASSERT_TRUE(writeKeptPicturesFile(bytes));
+    EXPECT_EQ(readKeptPicturesFile(), bytes);
+    const struct {
+        const char* name;
+        bool (*make)(const std::filesystem::path&);
+    } rows[] = {
+        {"pipe", [](const std::filesystem::path& p) { return ::mkfifo(p.c_str(), 0600) == 0; }},
+        {"folder",
+         [](const std::filesystem::path& p) { return std::filesystem::create_directory(p); }},
+    };
+    for (const auto& row : rows) {
+        std::filesystem::remove(file);
+        ASSERT_TRUE(row.make(file)) << row.name;
+        EXPECT_EQ(readKeptPicturesFile(), "") << row.name;
+        EXPECT_FALSE(writeKeptPicturesFile(bytes)) << row.name;
+    }
+    std::filesystem::remove_all(folder);
+    ::unsetenv("ZOVREK_CACHE_DIR");
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <ostream>
+#include <string>
+#include <vector>
 
 #include "shell/recent_files.h"
 
@@ -33,6 +36,40 @@ TEST(RecentFiles, FileRoundTripAndDamagedText) {
         "garbage\nFile1=/x.cal\r\nFile2=\nFile3=/x.cal\nFile4=/y.cal\n");
     EXPECT_EQ(read.files(), (Paths{"/x.cal", "/y.cal"}));
 }
+
+struct NamesRow {
+    const char* name;
+    std::vector<std::string> files;  // newest first
+    std::vector<std::string> shown;
+};
+void PrintTo(const NamesRow& row, std::ostream* os) { *os << row.name; }
+
+class RecentNamesTest : public ::testing::TestWithParam<NamesRow> {};
+
+TEST_P(RecentNamesTest, SameNamesShowTheirFolders) {
+    const NamesRow& row = GetParam();
+    RecentFiles list;
+    for (auto file = row.files.rbegin(); file != row.files.rend(); ++file) list.add(*file);
+    EXPECT_EQ(list.shownNames(), row.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, RecentNamesTest,
+    ::testing::Values(
+        NamesRow{"AllDifferent", {"/t/a.cal", "/t/b.cal", "/u/c.cal"}, {"a.cal", "b.cal", "c.cal"}},
+        NamesRow{"TwoFolders",
+                 {"/home/ann/budget.cal", "/home/bob/budget.cal", "/home/ann/rent.cal"},
+                 {"ann/budget.cal", "bob/budget.cal", "rent.cal"}},
+        NamesRow{"ThreeFoldersTwoOfOneName",
+                 {"/home/ann/2023/budget.cal", "/home/bob/2023/budget.cal",
+                  "/home/ann/2024/budget.cal"},
+                 {"ann/2023/budget.cal", "bob/2023/budget.cal", "2024/budget.cal"}},
+        NamesRow{"NestedSameFolderNames",
+                 {"/x/tapes/tapes/budget.cal", "/y/tapes/tapes/budget.cal",
+                  "/tapes/tapes/budget.cal", "/tapes/budget.cal"},
+                 {"x/tapes/tapes/budget.cal", "y/tapes/tapes/budget.cal",
+                  "/tapes/tapes/budget.cal", "/tapes/budget.cal"}},
+        NamesRow{"RootFolder", {"/budget.cal", "/a/budget.cal"}, {"/budget.cal", "a/budget.cal"}}));
 
 }  // namespace
 }  // namespace zovrek::shell

@@ -54,7 +54,10 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{"NoteWithAtIsCut", " total @ march\r\n", {" total @", " march "}},
         SplitRow{"PieceAfterLastLineLeftOut", " 1.\r\n 2.", {" 1. "}},
         SplitRow{"OnlyAPiece", " 2.", {}},
-        SplitRow{"LineFeedsDropped", "a\nb\r\n", {"ab "}}),
+        // Every reader splits at "\r\n", a bare "\n" or a bare "\r" alike.
+        SplitRow{"BareLineFeeds", " 5.00\n +\n @\n 1.\n", {" 5.00 ", " + ", " @", " ", " 1. "}},
+        SplitRow{"BareCarriageReturns", " 5.00\r +\r @\r", {" 5.00 ", " + ", " @", " "}},
+        SplitRow{"MixedBreaks", "a\nb\r\n\nc\rd", {"a ", "b ", " ", "c "}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PrintLinesTest, PrintTextHoldsTheTapeWithoutLineFeeds) {
@@ -115,8 +118,7 @@ TEST(PreparePrintingTest, EscKeepsThePreviousTitle) {
 }
 
 void drawPageOne(TapeRig& rig) {
-    layoutPrintPage(rig.calc, 1, 240,
-                    [](std::string_view s, TextEncoding) { return static_cast<int>(s.size()) * 100; });
+    layoutPrintPage(rig.calc, 1, 240, [](std::string_view s) { return static_cast<int>(s.size()) * 100; });
 }
 
 TEST(PreparePrintingTest, DigitAfterAPrintSplitsTheGrownTape) {
@@ -165,11 +167,8 @@ TEST(PreparePrintingTest, ReloadsAndNewAskTheTitleAgain) {
 
 // ---- One page in twips.
 
-// 120 twips a character: a byte of tape text, a code point of the title.
-int widthOf(std::string_view s, TextEncoding encoding) {
-    const std::size_t characters = encoding == TextEncoding::Utf8 ? printTitleLength(s) : s.size();
-    return static_cast<int>(characters) * 120;
-}
+// 120 twips a character (a code point, whatever its bytes).
+int widthOf(std::string_view s) { return static_cast<int>(printTitleLength(s)) * 120; }
 
 TEST(PrintLayoutTest, EmptyTapeHasHeaderAndFooterOnly) {
     CalculatorState state;
@@ -177,7 +176,7 @@ TEST(PrintLayoutTest, EmptyTapeHasHeaderAndFooterOnly) {
     const auto texts = layoutPrintPage(state, 1, 250, widthOf);
     const std::vector<TextPlacement> expected = {
         {0, -250, "ZOVREK Tape Data"},
-        {10000 - 120, -250, " ", TextEncoding::Utf8},
+        {10000 - 120, -250, " "},
         {11520 - 6 * 120, -14700, "Page 1"},
     };
     EXPECT_EQ(texts, expected);
@@ -193,7 +192,7 @@ TEST(PrintLayoutTest, ExamplePageCoordinates) {
     const int h = 253;  // tmHeight + tmExternalLeading
     const auto texts = layoutPrintPage(state, 1, h, widthOf);
     ASSERT_EQ(texts.size(), 2u + 11u + 1u);
-    EXPECT_EQ(texts[1], (TextPlacement{10000 - 6 * 120, -250, "March ", TextEncoding::Utf8}));
+    EXPECT_EQ(texts[1], (TextPlacement{10000 - 6 * 120, -250, "March "}));
     EXPECT_EQ(texts[2], (TextPlacement{10520 - 7 * 120, -720, " 12.50  "}));
     EXPECT_EQ(texts[7], (TextPlacement{10520 - 2 * 120, -720 - 5 * h, " @ "}));
     EXPECT_EQ(texts[8], (TextPlacement{10520 - 1 * 120, -720 - 6 * h, "  "}));
@@ -202,16 +201,15 @@ TEST(PrintLayoutTest, ExamplePageCoordinates) {
     EXPECT_EQ(state.m_printLinesUsed, 1);
 }
 
-TEST(PrintLayoutTest, TitleIsUserTextEndingAt10000) {
-    // The tape's bytes are characters of their own; the title is UTF-8: "Café" is 4
-    // characters wide, not 5, and still ends at 10000.
+TEST(PrintLayoutTest, TextsAreUtf8EndingAtTheirEdges) {
+    // Title and tape alike: "Café" is 4 characters wide, not 5.
     CalculatorState state;
-    state.m_tape.assign(" caf\xe9\r\n");
+    state.m_tape.assign(" caf\xc3\xa9\r\n");
     state.m_printTitle = "Caf\xc3\xa9";
     buildPrintLines(state);
     const auto texts = layoutPrintPage(state, 1, 250, widthOf);
-    EXPECT_EQ(texts[1], (TextPlacement{10000 - 5 * 120, -250, "Caf\xc3\xa9 ", TextEncoding::Utf8}));
-    EXPECT_EQ(texts[2], (TextPlacement{10520 - 6 * 120, -720, " caf\xe9  ", TextEncoding::Latin1}));
+    EXPECT_EQ(texts[1], (TextPlacement{10000 - 5 * 120, -250, "Caf\xc3\xa9 "}));
+    EXPECT_EQ(texts[2], (TextPlacement{10520 - 6 * 120, -720, " caf\xc3\xa9  "}));
 }
 
 struct PageRow {
@@ -247,6 +245,77 @@ INSTANTIATE_TEST_SUITE_P(
                     PageRow{"PageBeyondTheLines", 10, 5, -1, 0}, PageRow{"PageZeroDrawsNoLine", 10, 0, -1, 0},
                     PageRow{"LastOfABigTape", 100000, 1667, 99960, 40}),
     [](const auto& row) { return std::string(row.param.name); });
+
+// ---- Lines too wide for the page wrap into rows.
+
+// 1000 twips a character, 2000 beyond Latin-1: a row of 10,520 twips holds 10 characters,
+// 9 before the space that ends a line.
+CharWidths wideCharacters() {
+    CharWidths widths([](char32_t) { return 2000.0; });
+    for (std::size_t c = 0; c < CharWidths::size(); ++c) widths[c] = 1000;
+    return widths;
+}
+
+int thousandEach(std::string_view s) { return static_cast<int>(printTitleLength(s)) * 1000; }
+
+struct WrapRow {
+    const char* name;
+    std::string tape;
+    std::vector<std::string> rows;
+};
+
+class PrintRowsTest : public testing::TestWithParam<WrapRow> {};
+
+TEST_P(PrintRowsTest, Rows) {
+    CalculatorState state;
+    state.m_tape.assign(GetParam().tape);
+    buildPrintLines(state);
+    wrapPrintLines(state, wideCharacters());
+    EXPECT_EQ(state.m_printLines, GetParam().rows);
+    EXPECT_EQ(state.m_printLineCount, static_cast<int>(GetParam().rows.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, PrintRowsTest,
+    testing::Values(
+        WrapRow{"FittingLineStaysWhole", " 12345678\r\n", {" 12345678 "}},
+        // Each row ends in the line's closing space, so all end where the line would.
+        WrapRow{"NoteWrapsAtWords", " rent and heat\r\n 5.00\r\n", {" rent and ", "heat ", " 5.00 "}},
+        WrapRow{"LongWordBrokenInside", " 1234567890123\r\n", {" 12345678 ", "90123 "}},
+        WrapRow{"LineCutAtClearMarkHasNoClosingSpace", " rent and heat @\r\n",
+                {" rent and", "heat @", " "}},
+        WrapRow{"ChineseBetweenCharacters",
+                " \xe6\x99\x9a\xe9\xa5\xad\xe6\x99\x9a\xe9\xa5\xad\xe6\x99\x9a\xe9\xa5\xad\r\n",
+                {" \xe6\x99\x9a\xe9\xa5\xad\xe6\x99\x9a\xe9\xa5\xad ", "\xe6\x99\x9a\xe9\xa5\xad "}},
+        WrapRow{"ManyClosingSpacesDoNotPushRowsOff", " rent and heat" + std::string(8, ' ') + "\r\n",
+                {" rent and", "heat"}}),
+    [](const auto& row) { return std::string(row.param.name); });
+
+TEST(PrintRowsTest, RowsRightAlignedOneBelowTheOther) {
+    CalculatorState state;
+    state.m_tape.assign(" rent and heat\r\n 5.00\r\n");
+    buildPrintLines(state);
+    wrapPrintLines(state, wideCharacters());
+    const int h = 250;
+    const auto texts = layoutPrintPage(state, 1, h, thousandEach);
+    ASSERT_EQ(texts.size(), 2u + 3u + 1u);
+    EXPECT_EQ(texts[2], (TextPlacement{10520 - 10 * 1000, -720, " rent and  "}));
+    EXPECT_EQ(texts[3], (TextPlacement{10520 - 5 * 1000, -720 - h, "heat  "}));
+    EXPECT_EQ(texts[4], (TextPlacement{10520 - 6 * 1000, -720 - 2 * h, " 5.00  "}));
+}
+
+TEST(PrintRowsTest, PagesCountRows) {
+    // 58 lines and a note of two rows fill a page: the next page is empty.
+    CalculatorState state;
+    state.m_tape.assign(numberedTape(58) + " rent and heat\r\n");
+    buildPrintLines(state);
+    wrapPrintLines(state, wideCharacters());
+    ASSERT_EQ(printPageCount(state.m_printLineCount), 2);
+    const auto first = layoutPrintPage(state, 1, 200, thousandEach);
+    ASSERT_EQ(first.size(), 3u + 60u);
+    EXPECT_EQ(first[first.size() - 2], (TextPlacement{10520 - 5 * 1000, -720 - 59 * 200, "heat  "}));
+    EXPECT_EQ(layoutPrintPage(state, 2, 200, thousandEach).size(), 3u);
+}
 
 // ---- The file name Print to File proposes.
 

@@ -21,7 +21,7 @@
 
 #include "editor/qt/tape_edit.h"
 #include "editor/qt/tape_editor_dlg.h"
-#include "editor/tape_editor_texts.h"
+#include "forms/tape_editor_texts.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
-// Printing a 100,000-line tape (1,667 pages): one page costs the same at page 1, 100 and
-// 1,000; the whole tape into a PDF file; the preview, which draws every page when it opens.
+// Printing a 100,000-line tape (1,667 pages, a note of two rows among every 100 lines): one
+// page costs the same at page 1, 100 and 1,000; the whole tape into a PDF file; the preview,
+// which draws every page when it opens; the print font's widths that wrap the lines.
 
 #include <benchmark/benchmark.h>
 
@@ -23,10 +24,17 @@ constexpr int kTapeLines = 100'000;
 zovrek::CalculatorState preparedTape() {
     std::string text;
     text.reserve(kTapeLines * 12);
-    for (int i = 0; i < kTapeLines; ++i) text += (i % 2) ? " +\r\n" : " 1234567.50\r\n";
+    for (int i = 0; i < kTapeLines; ++i) {
+        if (i % 100 == 99)
+            text += " The sum of the invoices for March, with the deposit for the new office on "
+                    "Quay Street and the fees for both audits\r\n";
+        else
+            text += (i % 2) ? " +\r\n" : " 1234567.50\r\n";
+    }
     zovrek::CalculatorState state;
     state.m_tape.assign(text);
     zovrek::buildPrintLines(state);
+    zovrek::wrapPrintLines(state, zovrek::qt::printCharWidths());
     state.m_printTitle = "Benchmark";
     return state;
 }
@@ -86,6 +94,12 @@ void BM_PreviewWholeTape(benchmark::State& state) {
     state.counters["pages"] = lastPage();
 }
 BENCHMARK(BM_PreviewWholeTape)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// Measured at every preparation of a print or preview.
+void BM_PrintCharWidths(benchmark::State& state) {
+    for (auto _ : state) benchmark::DoNotOptimize(zovrek::qt::printCharWidths());
+}
+BENCHMARK(BM_PrintCharWidths)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -3,7 +3,6 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QImage>
@@ -14,8 +13,6 @@
 
 namespace zovrek::qt::paint {
 namespace {
-
-constexpr qint64 kLargestFile = 64 * 1024 * 1024;
 
 struct Store {
     QHash<QString, QPixmap> pictures;
@@ -42,15 +39,10 @@ std::string keptPicturesStamp() {
 
 namespace {
 
-QString keptFile() { return QFile::decodeName(QByteArray::fromStdString(shell::keptPicturesFile())); }
-
 void readKept(Store& store) {
-    QFile file(keptFile());
-    if (file.fileName().isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kLargestFile)
-        return;
-    const QByteArray bytes = file.readAll();
-    const auto pictures =
-        shell::decodeKeptPictures(std::string_view(bytes.constData(), std::size_t(bytes.size())), keptPicturesStamp());
+    const std::string bytes = shell::readKeptPicturesFile();
+    if (bytes.empty()) return;
+    const auto pictures = shell::decodeKeptPictures(bytes, keptPicturesStamp());
     for (const shell::KeptPicture& p : pictures) {
         QImage image(int(p.width), int(p.height), QImage::Format_ARGB32_Premultiplied);
         if (image.isNull()) continue;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QWaveDecoder>
 
 #include <algorithm>
@@ -18,12 +19,30 @@ bool isPlainName(std::string_view name) {
 
 }  // namespace
 
+QString spokenLanguage(const QStringList& uiLanguages) {
+    // The desktop's languages in order; English, or the first one the words were recorded
+    // in, decides.
+    for (const QString& ui : uiLanguages) {
+        const QString language = ui.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
+        if (language == QLatin1String("en")) return {};
+        if (QFileInfo(QStringLiteral(":/sounds/") + language).isDir()) return language;
+    }
+    return {};
+}
+
 QString findSound(std::string_view name) {
     if (!isPlainName(name))
         return {};
+    static const QString language = spokenLanguage(QLocale().uiLanguages());
     const QString file = QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
     for (const QString& folder : {QDir::currentPath(), QStringLiteral(ZOVREK_SOUND_DIR),
                                   QStringLiteral(":/sounds")}) {
+        // Words in the user's language where they were recorded in it; the others have none.
+        if (!language.isEmpty()) {
+            const QFileInfo spoken(QDir(folder + QLatin1Char('/') + language), file);
+            if (spoken.isFile())
+                return spoken.filePath();
+        }
         const QFileInfo info(QDir(folder), file);
         if (info.isFile())
             return info.filePath();

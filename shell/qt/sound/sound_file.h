@@ -4,6 +4,7 @@
 #include <QAudioFormat>
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <chrono>
 #include <optional>
 #include <string_view>
@@ -21,8 +22,14 @@ struct Sound {
     std::chrono::milliseconds length{0};
 };
 
+/// The language of the spoken words for a desktop whose languages are `uiLanguages`
+/// ("de", "fr"), or empty for English: the first of them the words were recorded in, unless
+/// English comes first.
+QString spokenLanguage(const QStringList& uiLanguages);
+
 /// Where the wave file `name` ("click.wav") is: the current folder first, then the installed
-/// sounds folder, then the copies built into the program. Empty when none has it or the name
+/// sounds folder, then the copies built into the program; in each, the user's language's
+/// folder before the folder itself. Empty when none has it or the name
 /// is not a plain file name.
 QString findSound(std::string_view name);
 

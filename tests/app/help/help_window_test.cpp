@@ -1,7 +1,10 @@
 // The help window as a user meets it: opened from anywhere, one per program, every topic of
-// its contents leading to a section that is really there.
+// its contents leading to a section that is really there, every desktop key described.
 
 #include "app/help/help_window.h"
+
+#include <QFile>
+#include <QTextDocument>
 
 #include <QApplication>
 #include <QDialog>
@@ -12,6 +15,9 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+
+#include "app/help/help_topics.h"
+#include "menus/desktop_commands.h"
 
 using zovrek::qt::showHelp;
 
@@ -53,6 +59,7 @@ class HelpWindowTest : public QObject {
     void secondCallRaisesTheSameWindow();
     void escapeCloses();
     void joinsAnOpenModalWindow();
+    void namesEveryDesktopKey();
 };
 
 void HelpWindowTest::opensWithTitleAndContents() {
@@ -176,6 +183,22 @@ void HelpWindowTest::joinsAnOpenModalWindow() {
     QWidget* window = helpWindow();
     QVERIFY(window);
     QCOMPARE(window->parentWidget(), &editor);  // so the modal window does not block it
+}
+
+// A key the window answers to is one the help tells of.
+void HelpWindowTest::namesEveryDesktopKey() {
+    const QUrl page = zovrek::qt::helpUrl(QStringLiteral("copy-and-paste"));
+    QFile file(QLatin1Char(':') + page.path());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QTextDocument document;
+    document.setHtml(QString::fromUtf8(file.readAll()));
+    const QString text = document.toPlainText();
+    for (const auto& desktop : zovrek::menus::kDesktopKeys)
+        for (QString key : QString::fromLatin1(desktop.keys.data(), qsizetype(desktop.keys.size()))
+                               .split(QStringLiteral("; "))) {
+            if (key.endsWith(QLatin1String("+Ins"))) key += QLatin1String("ert");
+            QVERIFY2(text.contains(key), qPrintable(key));
+        }
 }
 
 QTEST_MAIN(HelpWindowTest)

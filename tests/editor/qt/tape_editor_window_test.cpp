@@ -21,11 +21,11 @@
 
 #include "editor/qt/tape_edit.h"
 #include "editor/qt/tape_editor_launcher.h"
-#include "editor/tape_editor_texts.h"
 #include "engine/calculator.h"
 #include "engine/command_ids.h"
 #include "engine/document_tape.h"
 #include "engine/scripted_window.h"
+#include "forms/tape_editor_texts.h"
 #include "modal_script.h"
 
 namespace {

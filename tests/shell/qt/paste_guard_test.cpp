@@ -3,6 +3,7 @@
 // With text on the clipboard the edits paste as usual.
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
 #include <QMenu>
@@ -97,6 +98,21 @@ private slots:
 
         QCOMPARE(textNow(), text ? QStringLiteral("7") : QStringLiteral("12.50"));
         if (!text) QCOMPARE(selectedNow(), QStringLiteral("12.50"));
+    }
+
+    // An edit destroyed while it has the focus (as a dialog's, when the window system has
+    // not yet taken the focus from the closed dialog) is told it loses the focus when it is
+    // a line edit no longer.
+    void focusedEditIsDestroyed() {
+        QWidget window;
+        const zovrek::qt::Form form(&window, kDialog);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QWidget* edit = form.control(kOneLine);
+        edit->setFocus();
+        QCOMPARE(QApplication::focusWidget(), edit);
+        delete edit;
+        QVERIFY(!QApplication::focusWidget());
     }
 };
 

@@ -1,7 +1,10 @@
 // What the shared widgets look like: grey text that reads on every colour, the colour behind
-// an edit's characters, the focus on a key, one caption size in each dialog.
+// an edit's characters, the focus on a key, one caption size in each dialog, message boxes
+// within the screen.
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QScreen>
 #include <QStyle>
 #include <QStyle>
 #include <QStyleFactory>
@@ -17,6 +20,7 @@
 #include "shell/colours.h"
 #include "shell/qt/bitmap_button.h"
 #include "shell/qt/form.h"
+#include "shell/qt/modal.h"
 #include "shell/qt/pictures/keypad_pictures.h"
 #include "shell/qt/text_background.h"
 
@@ -181,6 +185,33 @@ private slots:
             QCOMPARE(sizes.size(), 1);
             QVERIFY(*sizes.begin() >= 9);  // and large enough to read
         }
+    }
+
+    void messageBoxStaysWithinTheScreen_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("one long word") << "/tapes/" + QString(3990, QLatin1Char('a')) + ".cal";
+        QTest::newRow("words") << "/tapes/" + QStringLiteral("long folder ").repeated(333) + "t.cal";
+    }
+
+    // A 4,000-byte name keeps its two ends; the box fits on the screen.
+    void messageBoxStaysWithinTheScreen() {
+        QFETCH(QString, name);
+        QRect shown;
+        QString text;
+        qt::Modal::setAnswerer([&](QDialog& d) {
+            d.show();
+            if (QTest::qWaitForWindowExposed(&d)) shown = d.frameGeometry();
+            text = static_cast<QMessageBox&>(d).text();
+            return int(QMessageBox::Ok);
+        });
+        qt::Modal::message(nullptr, QMessageBox::Warning, QStringLiteral("ZOVREK"),
+                           "Could not open \"" + name + "\": it is a folder, not a tape.");
+        qt::Modal::setAnswerer({});
+        QVERIFY(!shown.isEmpty());
+        QVERIFY2(QGuiApplication::primaryScreen()->availableGeometry().contains(shown),
+                 qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
+        QVERIFY(text.startsWith(QStringLiteral("Could not open \"/tapes/")));
+        QVERIFY(text.endsWith(QStringLiteral(".cal\": it is a folder, not a tape.")));
     }
 };
 

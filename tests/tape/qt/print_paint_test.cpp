@@ -97,9 +97,21 @@ int twipsWide(const QString& text) {
     return static_cast<int>(std::lround(QFontMetricsF(qt::printFont()).horizontalAdvance(text)));
 }
 
-// The title on a letter-sized page at 144 dpi: drawn by the paint routine, or (`title`
-// given) by Qt's own text drawing, ending at 10000 twips. Only the header's right part.
-QImage titleOnPage(CalculatorState* state, const QString& title = {}) {
+// A text of the page as it lands on a letter-sized page at 144 dpi: the title in the
+// header, or a tape line on the first line; only the band around it, right of the heading.
+struct Band {
+    int right;  // where the text with its trailing space ends, in twips
+    int top;
+    int from;  // the band looked at, from y `from` to `to`
+    int to;
+};
+constexpr Band kTitleBand{10000, 250, 0, 720};
+constexpr Band kLineBand{10520, 720, 600, 1400};
+
+// Drawn by the paint routine (`state` given), or by Qt's own text drawing of `text` with
+// its part `measured` ending at the band's right edge.
+QImage bandOfPage(const Band& band, CalculatorState* state, const QString& text = {},
+                  const QString& measured = {}) {
     constexpr int kDpi = 144;
     QImage image(kDpi * 17 / 2, kDpi * 11, QImage::Format_RGB32);
     image.setDotsPerMeterX(static_cast<int>(kDpi / 0.0254));
@@ -112,12 +124,13 @@ QImage titleOnPage(CalculatorState* state, const QString& title = {}) {
         painter.scale(kDpi / 1440.0, kDpi / 1440.0);
         const QFont font = qt::printFont();
         painter.setFont(font);
-        const QString text = title + u' ';
-        painter.drawText(QPointF(10000 - twipsWide(text), 250 + QFontMetricsF(font).ascent()), text);
+        painter.setLayoutDirection(Qt::LeftToRight);  // a page in any script reads so
+        painter.drawText(
+            QPointF(band.right - twipsWide(measured), band.top + QFontMetricsF(font).ascent()), text);
     }
     painter.end();
-    // Right of the heading, above the first tape line.
-    return image.copy(3000 * kDpi / 1440, 0, 8000 * kDpi / 1440, 720 * kDpi / 1440);
+    return image.copy(3000 * kDpi / 1440, band.from * kDpi / 1440, 8000 * kDpi / 1440,
+                      (band.to - band.from) * kDpi / 1440);
 }
 
 // Where ink is, in pixels.
@@ -139,6 +152,7 @@ CalculatorState prepared(const std::string& tape, const std::string& title) {
     CalculatorState state;
     state.m_tape.assign(tape);
     buildPrintLines(state);
+    wrapPrintLines(state, qt::printCharWidths());
     state.m_printTitle = title;
     return state;
 }
@@ -152,8 +166,8 @@ private slots:
     void textsLandWhereTheLayoutPutsThem();
     void pageFitsThePaper_data();
     void pageFitsThePaper();
-    void titleInAnyScript_data();
-    void titleInAnyScript();
+    void textInAnyScript_data();
+    void textInAnyScript();
     void colourEmojiArePictures();
     void paperFollowsTheLocale_data();
     void paperFollowsTheLocale();
@@ -173,6 +187,12 @@ void PrintPaintTest::textsLandWhereTheLayoutPutsThem_data() {
     QTest::newRow("page 2 holds line 61")
         << 1200 << QString::fromStdString(numberedTape(61)) << "32 characters of a long title.." << 2;
     QTest::newRow("empty tape: header and footer") << 1200 << "" << "" << 1;
+    // 120 characters: two rows, both on the page.
+    QTest::newRow("long note wraps")
+        << 600
+        << QStringLiteral(" 12.50\r\n The sum of the invoices for March, with the deposit for the "
+                          "new office on Quay Street and the fees for both audits\r\n =\r\n")
+        << "March" << 1;
 }
 
 void PrintPaintTest::textsLandWhereTheLayoutPutsThem() {
@@ -189,7 +209,7 @@ void PrintPaintTest::textsLandWhereTheLayoutPutsThem() {
         qt::paintTapePage(painter, painted, page);
     }
     const auto layout =
-        layoutPrintPage(expected, page, kLineTwips, [](std::string_view text, TextEncoding) {
+        layoutPrintPage(expected, page, kLineTwips, [](std::string_view text) {
             return static_cast<int>(text.size()) * kCharTwips;
         });
     const auto& drawn = sheet.texts();
@@ -206,6 +226,7 @@ void PrintPaintTest::textsLandWhereTheLayoutPutsThem() {
         QCOMPARE(drawn[i].text, QString::fromStdString(layout[i].text));
         QVERIFY2(std::abs(x - layout[i].x) <= tolerance, qPrintable(where));
         QVERIFY2(std::abs(y - layout[i].y) <= tolerance, qPrintable(where));
+        QVERIFY2(x >= -tolerance, qPrintable(where));
     }
     QCOMPARE(painted.m_printPage, page);
     QCOMPARE(painted.m_printLinesUsed, expected.m_printLinesUsed);
@@ -252,21 +273,37 @@ void PrintPaintTest::pageFitsThePaper() {
     QVERIFY(std::abs(last.baseline.y() - last.ascent - (720 + 59 * kLineTwips) * toDevice) <= 2);
 }
 
-void PrintPaintTest::titleInAnyScript_data() {
-    QTest::addColumn<QString>("title");
-    QTest::newRow("Latin-1") << QStringLiteral("Café");
-    QTest::newRow("Greek") << QStringLiteral("Λογαριασμός");
-    QTest::newRow("Cyrillic") << QStringLiteral("Бюджет март");
-    QTest::newRow("CJK") << QStringLiteral("家計簿 三月");
-    QTest::newRow("emoji") << QStringLiteral("Receipts 🧾🥳");
+void PrintPaintTest::textInAnyScript_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("onTape");  // else the title
+    const QList<std::pair<const char*, QString>> scripts = {
+        {"Latin-1", QStringLiteral("Café")},
+        {"Greek", QStringLiteral("Λογαριασμός")},
+        {"Cyrillic", QStringLiteral("Бюджет март")},
+        {"CJK", QStringLiteral("家計簿 三月")},
+        {"Arabic", QStringLiteral("حساب مارس")},
+        {"emoji", QStringLiteral("Receipts 🧾🥳")},
+    };
+    for (const auto& [name, text] : scripts) {
+        QTest::addRow("title, %s", name) << text << false;
+        QTest::addRow("tape, %s", name) << text << true;
+    }
 }
 
-void PrintPaintTest::titleInAnyScript() {
-    // Printed as Qt prints the text the user typed, ending at 10000 twips: no "CafÃ©".
-    QFETCH(QString, title);
-    CalculatorState state = prepared("", title.toStdString());
-    const QRect printed = inkOf(titleOnPage(&state));
-    const QRect expected = inkOf(titleOnPage(nullptr, title));
+void PrintPaintTest::textInAnyScript() {
+    // Printed as Qt prints the text the user typed, ending where the layout puts it: no "CafÃ©".
+    QFETCH(QString, text);
+    QFETCH(bool, onTape);
+    CalculatorState state = onTape ? prepared((u' ' + text + QStringLiteral("\r\n")).toStdString(), "")
+                                   : prepared("", text.toStdString());
+    const Band& band = onTape ? kLineBand : kTitleBand;
+    // Both are drawn with a space appended, which a tape line's right edge leaves out; a tape
+    // line keeps its leading space and the space of its line break.
+    const QString measured = onTape ? u' ' + text + u' ' : text + u' ';
+    const QString drawn = onTape ? measured + u' ' : measured;
+    const QRect printed = inkOf(bandOfPage(band, &state));
+    const QRect expected = inkOf(bandOfPage(band, nullptr, drawn, measured));
+    QVERIFY(!expected.isEmpty());
     // Two pixels (20 twips): colour emoji are scaled from their bitmaps in their own ways.
     const auto near = [](int a, int b) { return std::abs(a - b) <= 2; };
     QVERIFY2(near(printed.left(), expected.left()) && near(printed.right(), expected.right()) &&

@@ -1,8 +1,9 @@
 // Print, Print Preview and Print Setup on a stand-in main window: the preview takes the
 // window's place of the calculator, as high as the screen, and gives it back as big and
-// where it was; Esc closes it; the print dialog prints into a PDF under a plain file name;
-// every dialog goes through the modal seam.
+// where it was; Esc closes it and Alt+P prints; the print dialog prints into a PDF under a
+// plain file name; every dialog goes through the modal seam.
 
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
@@ -25,6 +26,7 @@
 #include "modal_script.h"
 #include "tape/document.h"
 #include "pdf_pages.h"
+#include "shell/qt/key_dispatcher.h"
 #include "tape/qt/print_preview_pane.h"
 #include "tape/qt/tape_printing.h"
 
@@ -40,21 +42,17 @@ const QString kTitle = QStringLiteral("Tape Title");
 // calculator before any widget of the window sees it.
 class KeyboardTable : public QObject {
 public:
-    explicit KeyboardTable(QWidget* window) : window_(window) { qApp->installEventFilter(this); }
-    int claimed = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* widget = qobject_cast<QWidget*>(watched);
-        if (event->type() != QEvent::KeyPress || !widget || widget->window() != window_ ||
-            static_cast<QKeyEvent*>(event)->key() != Qt::Key_Escape)
-            return false;
-        ++claimed;
-        return true;
+    explicit KeyboardTable(QWidget* window) {
+        qt::KeyDispatcher::add(qt::KeyStage::Accelerators, this,
+                               [this, window](QWidget& target, QKeyEvent& event) {
+                                   if (event.type() != QEvent::KeyPress ||
+                                       target.window() != window || event.key() != Qt::Key_Escape)
+                                       return false;
+                                   ++claimed;
+                                   return true;
+                               });
     }
-
-private:
-    QWidget* window_;
+    int claimed = 0;
 };
 
 // A main window as the program's: a fixed-size form in the middle, a menu, a toolbar, and a
@@ -121,6 +119,7 @@ private slots:
     void printWritesTheChosenPdf();
     void cancelledPrintKeepsThePreparation();
     void previewsPrintButtonPrints();
+    void altPReachesThePreviewsPrint();
     void unwritableOutputIsReported();
     void printSetupRunsThroughTheSeam();
 };
@@ -265,6 +264,24 @@ void TapePrintingTest::previewsPrintButtonPrints() {
     QCOMPARE(rig.modeChanges.count(), 2);
     QCOMPARE(rig.frame.window.centralWidget(), rig.frame.form);
     QCOMPARE(pdfPages(path), 1);
+}
+
+void TapePrintingTest::altPReachesThePreviewsPrint() {
+    Rig rig(3);
+    ModalScript script;
+    script.expect(kTitle, QDialog::Accepted).expect(QStringLiteral("Print"), QDialog::Rejected);
+    rig.printing.OnFilePrintPreview();
+    QPrintPreviewWidget& preview = rig.printing.previewPane()->preview();
+    QTRY_VERIFY(preview.hasFocus());
+    // A window of the program claims keys for itself; the preview's buttons answer theirs first.
+    QAction stray(QStringLiteral("&Paste"), &rig.frame.window);
+    stray.setShortcut(QKeySequence(Qt::ALT | Qt::Key_P));
+    rig.frame.window.addAction(&stray);
+    QSignalSpy strayRuns(&stray, &QAction::triggered);
+    QTest::keyClick(preview.focusProxy(), Qt::Key_P, Qt::AltModifier);
+    ZOVREK_VERIFY_MODALS(script);
+    QCOMPARE(strayRuns.count(), 0);
+    QVERIFY(!rig.printing.previewing());
 }
 
 void TapePrintingTest::unwritableOutputIsReported() {

@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "engine/calculator_state.h"
+#include "forms/tape_dialog_texts.h"
 #include "modal_script.h"
 #include "shell/qt/bitmap_button.h"
-#include "tape/dialog_texts.h"
 #include "tape/document.h"
 #include "tape/qt/tape_title_dialog.h"
 

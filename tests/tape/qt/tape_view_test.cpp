@@ -1,10 +1,13 @@
 // The tape control with lines wider than itself: a note or a long number wraps onto more
 // rows, whole and right-aligned, and scrolling, selecting, copying and reading by a screen
-// reader go on working with the wrapped rows.
+// reader go on working with the wrapped rows. The caret moves as in a read-only edit, and a
+// screen reader follows it in UTF-16 offsets on a tape with notes in any script.
 
 #include <QAccessible>
+#include <QApplication>
 #include <QScrollBar>
 #include <QTest>
+#include <QTextLayout>
 
 #include "tape/qt/tape_view.h"
 #include "tape/qt/tape_view_accessible.h"
@@ -13,7 +16,8 @@ using zovrek::qt::TapeView;
 
 namespace {
 
-constexpr int kMargins = 6;  // the text keeps 3 pixels from each edge
+constexpr int kLeftMargin = 3, kRightMargin = 6;  // the text keeps clear of the edges
+constexpr int kMargins = kLeftMargin + kRightMargin;
 
 // The control as the form has it, shown.
 std::unique_ptr<TapeView> shownTape() {
@@ -28,10 +32,17 @@ std::unique_ptr<TapeView> shownTape() {
 class TapeViewTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase() { zovrek::qt::TapeViewAccessible::install(); }
+    void initTestCase() {
+        zovrek::qt::TapeViewAccessible::install();
+        QApplication::setCursorFlashTime(0);  // a steady caret, drawn whenever it should be
+    }
     void longLinesAreShownWhole_data();
     void longLinesAreShownWhole();
     void wrappedRowsScrollSelectAndRead();
+    void caretMoves_data();
+    void caretMoves();
+    void screenReaderReadsAtTheCaretInAnyScript();
+    void chineseNoteDrawnWrapped();
 };
 
 void TapeViewTest::longLinesAreShownWhole_data() {
@@ -95,6 +106,195 @@ void TapeViewTest::wrappedRowsScrollSelectAndRead() {
     QCOMPARE(read->textAtOffset(static_cast<int>(noteStart + note.find("market")),
                                 QAccessible::LineBoundary, &start, &end),
              QString::fromStdString(note + "\r\n"));
+}
+
+namespace {
+
+// Line 3 is a note wider than the control: it wraps onto rows of its own.
+const std::string kNote = "Groceries at the market on Saturday >> 15.00";
+const std::vector<std::string> kLines = {" 12.50", " +", " 4.00", kNote, " =", " 16.50", ""};
+
+std::string joined(const std::vector<std::string>& lines) {
+    std::string text;
+    for (std::size_t i = 0; i + 1 < lines.size(); ++i) text += lines[i] + "\r\n";
+    return text + lines.back();
+}
+
+std::size_t offsetOf(const TapeView& tape, int line, int column) {
+    return tape.lineStart(static_cast<std::size_t>(line)) + static_cast<std::size_t>(column);
+}
+
+// "line:column", "line:end", or "line:lastrow" (the start of the line's last row).
+std::size_t place(const TapeView& tape, const QString& where) {
+    const QStringList parts = where.split(':');
+    const int line = parts[0].toInt();
+    if (parts[1] == QLatin1String("end"))
+        return offsetOf(tape, line, static_cast<int>(tape.line(std::size_t(line)).size()));
+    if (parts[1] == QLatin1String("lastrow")) {
+        const std::string lastRow = tape.lineRows(std::size_t(line)).last().toStdString();
+        return offsetOf(tape, line, static_cast<int>(tape.line(std::size_t(line)).rfind(lastRow)));
+    }
+    return offsetOf(tape, line, parts[1].toInt());
+}
+
+// Presses `keys` ("Up Shift+End") on the tape; "click:line:column" clicks that character's
+// left edge, "shift-click:…" with Shift down.
+void press(TapeView& tape, const QString& keys) {
+    for (const QString& key : keys.split(' ', Qt::SkipEmptyParts)) {
+        if (key.contains(QLatin1String("click:"))) {
+            const QRect box = tape.characterRect(place(tape, key.section(':', 1)));
+            const QPoint at = box.topLeft() + QPoint(1, box.height() / 2) - tape.viewport()->pos();
+            QTest::mouseClick(tape.viewport(), Qt::LeftButton,
+                              key.startsWith(QLatin1String("shift")) ? Qt::ShiftModifier
+                                                                     : Qt::NoModifier,
+                              at);
+            continue;
+        }
+        const QKeyCombination combination = QKeySequence::fromString(key)[0];
+        QTest::keyClick(&tape, combination.key(), combination.keyboardModifiers());
+    }
+}
+
+}  // namespace
+
+void TapeViewTest::caretMoves_data() {
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("caret");
+    QTest::addColumn<QString>("anchor");  // empty: nothing selected
+    QTest::newRow("after the last line written") << "" << "6:0" << "";
+    QTest::newRow("up to the total") << "Up" << "5:end" << "";
+    QTest::newRow("up, up, home") << "Up Up Home" << "4:0" << "";
+    QTest::newRow("up onto a wrapped note's last row") << "Up Up Up Home" << "3:lastrow" << "";
+    QTest::newRow("down again") << "Up Up Up Down Down" << "5:end" << "";
+    QTest::newRow("ctrl+home") << "Ctrl+Home" << "0:0" << "";
+    QTest::newRow("end of the next line") << "Ctrl+Home Down End" << "1:end" << "";
+    QTest::newRow("ctrl+end") << "Ctrl+Home Ctrl+End" << "6:0" << "";
+    QTest::newRow("page up") << "PgUp" << "0:end" << "";
+    QTest::newRow("page down") << "Ctrl+Home PgDown" << "6:0" << "";
+    QTest::newRow("left over a line break") << "Up Up Home Left" << "3:end" << "";
+    QTest::newRow("right over a line break") << "Up Right" << "6:0" << "";
+    QTest::newRow("ctrl+right by word")
+        << "Ctrl+Home Down Down Down Home Ctrl+Right Ctrl+Right" << "3:13" << "";
+    QTest::newRow("shift extends") << "Shift+Up Shift+Up" << "4:end" << "6:0";
+    QTest::newRow("shift+end") << "Ctrl+Home Shift+End" << "0:end" << "0:0";
+    QTest::newRow("a move without shift drops the selection")
+        << "Ctrl+Home Shift+Down Down" << "2:0" << "";
+    QTest::newRow("left collapses the selection") << "Shift+Up Shift+Up Left" << "4:end" << "";
+    QTest::newRow("click") << "click:5:3" << "5:3" << "";
+    QTest::newRow("shift+click") << "click:5:3 shift-click:2:1" << "2:1" << "5:3";
+}
+
+void TapeViewTest::caretMoves() {
+    QFETCH(QString, keys);
+    QFETCH(QString, caret);
+    QFETCH(QString, anchor);
+    const auto tape = shownTape();
+    tape->setFocus();
+    tape->append(joined(kLines));
+    QVERIFY(tape->lineRows(3).size() > 1);
+    press(*tape, keys);
+    QCOMPARE(tape->cursorPosition(), place(*tape, caret));
+    QCOMPARE(tape->anchorPosition(), place(*tape, anchor.isEmpty() ? caret : anchor));
+    // The caret is in view wherever it went.
+    QVERIFY(!tape->characterRect(tape->cursorPosition()).isEmpty());
+    if (QTest::currentDataTag() == QByteArray("shift extends"))
+        QCOMPARE(tape->selectedText(), QStringLiteral("\n 16.50\n"));
+}
+
+void TapeViewTest::screenReaderReadsAtTheCaretInAnyScript() {
+    const auto tape = shownTape();
+    tape->setFocus();
+    const QString cjk = QStringLiteral("晚饭 >> 12.00");
+    const QString text =
+        QStringLiteral(" 5.00\r\n") + cjk + QStringLiteral("\r\n 🍕 7.00\r\n +\r\n 24.00\r\n");
+    tape->append(text.toStdString());
+    QAccessibleInterface* a = QAccessible::queryAccessibleInterface(tape.get());
+    QAccessibleTextInterface* read = a->textInterface();
+    QCOMPARE(read->characterCount(), int(text.size()));
+    QCOMPARE(read->text(0, read->characterCount()), text);
+    QCOMPARE(read->cursorPosition(), int(text.size()));
+
+    // Onto the Chinese line's end: the caret offset counts its characters, not their bytes.
+    press(*tape, QStringLiteral("Ctrl+Home Down End"));
+    const int cjkStart = int(text.indexOf(cjk));
+    const int cjkEnd = cjkStart + int(cjk.size());
+    QCOMPARE(read->cursorPosition(), cjkEnd);
+    int start = 0, end = 0;
+    QCOMPARE(read->textAtOffset(read->cursorPosition(), QAccessible::LineBoundary, &start, &end),
+             cjk + QStringLiteral("\r\n"));
+    QCOMPARE(start, cjkStart);
+    QCOMPARE(read->textAtOffset(cjkStart + 1, QAccessible::CharBoundary, &start, &end),
+             QStringLiteral("饭"));
+    QCOMPARE(start, cjkStart + 1);
+    // The emoji is one character of two units, read whole.
+    const int pizza = int(text.indexOf(QStringLiteral("🍕")));
+    QCOMPARE(read->textAtOffset(pizza, QAccessible::CharBoundary, &start, &end),
+             QStringLiteral("🍕"));
+    QCOMPARE(end - start, 2);
+    QCOMPARE(read->textBeforeOffset(pizza, QAccessible::LineBoundary, &start, &end),
+             cjk + QStringLiteral("\r\n"));
+    QCOMPARE(read->textAfterOffset(cjkStart, QAccessible::LineBoundary, &start, &end),
+             QStringLiteral(" 🍕 7.00\r\n"));
+
+    // The line selected with Shift: one selection.
+    press(*tape, QStringLiteral("Home Shift+End"));
+    QCOMPARE(read->selectionCount(), 1);
+    read->selection(0, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(cjkStart, cjkEnd));
+    QCOMPARE(tape->selectedText(), cjk);
+
+    // Select All is a selection over the whole text; a screen reader can set the caret.
+    press(*tape, QStringLiteral("Ctrl+A"));
+    read->selection(0, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(0, int(text.size())));
+    read->setCursorPosition(pizza + 2);
+    QCOMPARE(read->selectionCount(), 0);
+    QCOMPARE(read->cursorPosition(), pizza + 2);
+    QCOMPARE(tape->cursorPosition(), std::size_t(text.left(pizza + 2).toUtf8().size()));
+}
+
+void TapeViewTest::chineseNoteDrawnWrapped() {
+    const auto tape = shownTape();
+    const QString note = QStringLiteral("晚饭在市场买的菜和水果还有面包 >> 12.00");
+    tape->append(" 5.00\r\n" + note.toStdString() + "\r\n +\r\n");
+    tape->setFocus();
+    QTRY_VERIFY(tape->hasFocus());
+    const QStringList rows = tape->lineRows(1);
+    QVERIFY(rows.size() > 1);
+    QCOMPARE(rows.join(QString()).remove(' '), QString(note).remove(' '));
+
+    // Every row stands clear of both edges; nothing is drawn beside the scroll bar.
+    const QImage shown = tape->viewport()->grab().toImage();
+    const QRgb background = shown.pixel(shown.width() - 1, shown.height() - 1);
+    const auto inkIn = [&](const QImage& image, const QRect& area) {
+        int ink = 0;
+        const QRect inside = area.intersected(image.rect());
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x)
+                ink += image.pixel(x, y) != background;
+        return ink;
+    };
+    for (int r = 0; r < rows.size(); ++r) {
+        QTextLayout layout(rows[r], tape->font());
+        layout.beginLayout();
+        layout.createLine();
+        layout.endLayout();
+        QVERIFY2(layout.lineAt(0).naturalTextWidth() <= tape->viewport()->width() - kMargins,
+                 qPrintable(rows[r]));
+    }
+    const QRect noteRows = tape->characterRect(tape->lineStart(1)).united(
+        tape->characterRect(tape->lineEnd(1) - 1)).translated(-tape->viewport()->pos());
+    QVERIFY(inkIn(shown, QRect(0, noteRows.top(), shown.width(), noteRows.height())) > 0);
+    QCOMPARE(inkIn(shown, QRect(shown.width() - kRightMargin + 1, 0, kRightMargin, shown.height())),
+             0);
+
+    // The caret is drawn while the tape has the focus: on the empty row after the last line.
+    QCOMPARE(tape->cursorPosition(), tape->text().size());
+    const QRect caret =
+        tape->characterRect(tape->cursorPosition()).translated(-tape->viewport()->pos());
+    QVERIFY(inkIn(shown, caret.adjusted(-1, 0, 1, 0)) > 0);
+    tape->clearFocus();
+    QCOMPARE(inkIn(tape->viewport()->grab().toImage(), caret.adjusted(-1, 0, 1, 0)), 0);
 }
 
 QTEST_MAIN(TapeViewTest)

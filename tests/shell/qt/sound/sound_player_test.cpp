@@ -77,6 +77,7 @@ class SoundPlayerTest : public QObject {
     Q_OBJECT
 private slots:
     void everySoundIsBuiltInAsShortMonoPcm();
+    void spokenWordsInTheDesktopsLanguage();
     void currentFolderComesFirst();
     void onlyPlainKnownNamesAreFound();
     void brokenFilesGiveNothing();
@@ -97,6 +98,26 @@ void SoundPlayerTest::everySoundIsBuiltInAsShortMonoPcm() {
         QCOMPARE(sound->format.sampleRate(), 22050);
         QCOMPARE(sound->format.sampleFormat(), QAudioFormat::Int16);
         QVERIFY2(sound->length >= 15ms && sound->length <= 1200ms, name.data());
+    }
+}
+
+void SoundPlayerTest::spokenWordsInTheDesktopsLanguage() {
+    using zovrek::qt::spokenLanguage;
+    QCOMPARE(spokenLanguage({"de-DE"}), QString("de"));
+    QCOMPARE(spokenLanguage({"es-ES", "fr-CA", "de"}), QString("fr"));
+    QCOMPARE(spokenLanguage({"en-GB", "de-DE"}), QString());
+    QCOMPARE(spokenLanguage({"ja-JP"}), QString());
+    // Every word, and only the words, recorded again in each language.
+    for (const char* language : {"de", "fr"}) {
+        const QStringList words = QDir(QStringLiteral(":/sounds/") + language).entryList(QDir::Files);
+        QCOMPARE(words.size(), 21);
+        for (const QString& word : words) {
+            const auto sound = zovrek::qt::loadSound(QStringLiteral(":/sounds/%1/%2").arg(language, word));
+            QVERIFY2(sound && sound->format.channelCount() == 1 &&
+                         sound->format.sampleRate() == 22050 && sound->length <= 1200ms,
+                     qPrintable(word));
+            QVERIFY2(QFileInfo(":/sounds/" + word).isFile(), qPrintable(word));
+        }
     }
 }
 

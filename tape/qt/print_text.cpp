@@ -1,4 +1,4 @@
-#include "tape/qt/print_title_text.h"
+#include "tape/qt/print_text.h"
 
 #include <QGlyphRun>
 #include <QHash>
@@ -51,10 +51,43 @@ struct Picture {
     }
 };
 
+// The pictures made last: the title's is the same on every page, and a note's emoji come
+// back on the tape; the same picture each time lets a PDF hold it once.
+constexpr qsizetype kKeptPictures = 32;
+
+const QImage& pictureOf(Picture wanted, const QGlyphRun& run, const QRectF& box) {
+    static QList<Picture> kept;
+    for (qsizetype i = 0; i < kept.size(); ++i) {
+        if (!kept[i].sameAs(wanted)) continue;
+        // The one used now goes to the front, past the ones to drop first.
+        if (i != 0) kept.move(i, 0);
+        return kept.front().image;
+    }
+    QImage image(QSize(static_cast<int>(std::ceil(box.width() * wanted.scale)),
+                       static_cast<int>(std::ceil(box.height() * wanted.scale))),
+                 QImage::Format_ARGB32_Premultiplied);
+    if (!image.isNull()) {
+        image.fill(Qt::transparent);
+        // Drawn at the picture's size rather than scaled: a colour font keeps bitmaps, which
+        // a transformed painter may not draw at all.
+        QRawFont font = run.rawFont();
+        font.setPixelSize(wanted.size * wanted.scale);
+        QGlyphRun sized = run;
+        sized.setRawFont(font);
+        sized.setPositions(wanted.positions);
+        QPainter onPicture(&image);
+        onPicture.drawGlyphRun(QPointF(0, 0), sized);
+    }
+    wanted.image = std::move(image);
+    kept.prepend(std::move(wanted));
+    if (kept.size() > kKeptPictures) kept.removeLast();
+    return kept.front().image;
+}
+
 void drawAsPicture(QPainter& painter, const QPointF& origin, const QGlyphRun& run) {
     const QList<QPointF> positions = run.positions();
     if (positions.isEmpty()) return;
-    QRawFont font = run.rawFont();
+    const QRawFont font = run.rawFont();
     const qreal size = font.pixelSize();
     const QList<QPointF> advances = font.advancesForGlyphIndexes(run.glyphIndexes());
     // The glyphs' own boxes are not to be relied on for colour fonts: their advances and the
@@ -74,36 +107,25 @@ void drawAsPicture(QPainter& painter, const QPointF& origin, const QGlyphRun& ru
     wanted.positions.reserve(positions.size());
     for (const QPointF& p : positions) wanted.positions << (p - box.topLeft()) * wanted.scale;
 
-    // The title is the same on every page: the same picture each time lets a PDF hold it once.
-    static Picture last;
-    if (!last.sameAs(wanted) || last.image.isNull()) {
-        QImage image(QSize(static_cast<int>(std::ceil(box.width() * wanted.scale)),
-                           static_cast<int>(std::ceil(box.height() * wanted.scale))),
-                     QImage::Format_ARGB32_Premultiplied);
-        if (image.isNull()) return;
-        image.fill(Qt::transparent);
-        // Drawn at the picture's size rather than scaled: a colour font keeps bitmaps, which
-        // a transformed painter may not draw at all.
-        font.setPixelSize(size * wanted.scale);
-        QGlyphRun sized = run;
-        sized.setRawFont(font);
-        sized.setPositions(wanted.positions);
-        {
-            QPainter onPicture(&image);
-            onPicture.drawGlyphRun(QPointF(0, 0), sized);
-        }
-        wanted.image = std::move(image);
-        last = std::move(wanted);
-    }
-    painter.drawImage(QRectF(origin + box.topLeft(), QSizeF(last.image.size()) / last.scale),
-                      last.image);
+    const qreal scale = wanted.scale;
+    const QImage& picture = pictureOf(std::move(wanted), run, box);
+    if (picture.isNull()) return;
+    painter.drawImage(QRectF(origin + box.topLeft(), QSizeF(picture.size()) / scale), picture);
 }
 
 }  // namespace
 
-void drawTitleText(QPainter& painter, const QFont& font, const QPointF& baseline,
+void drawPrintText(QPainter& painter, const QFont& font, const QPointF& baseline,
                    const QString& text) {
+    // The print font has every ASCII character, none in colour: the common case goes as is.
+    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; })) {
+        painter.drawText(baseline, text);
+        return;
+    }
     QTextLayout layout(text, font);
+    QTextOption option;
+    option.setTextDirection(painter.layoutDirection());
+    layout.setTextOption(option);
     layout.beginLayout();
     const QTextLine line = layout.createLine();
     layout.endLayout();
