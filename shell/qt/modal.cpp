@@ -65,7 +65,10 @@ QMessageBox::StandardButton Modal::message(QWidget* parent, QMessageBox::Icon ic
     // Names in the text are the user's: never read as markup.
     box.setTextFormat(Qt::PlainText);
     const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
-    box.setText(fitted(text, box.fontMetrics(), screen));
+    const QString shown = fitted(text, box.fontMetrics(), screen);
+    box.setText(shown);
+    // What was shortened to fit stays at hand whole, to read and to copy.
+    if (shown != text) box.setDetailedText(text);
     if (defaultButton != QMessageBox::NoButton) box.setDefaultButton(defaultButton);
     const int result = exec(box);
     // An answerer may return a standard button, or QDialog's codes for a box it dismissed.

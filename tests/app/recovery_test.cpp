@@ -64,7 +64,9 @@ RecoveredTape keptBy(qt::CZOVREKApp& app) {
 /// Answers a message box with `button` when its text holds every one of `parts`.
 qt::Modal::Answerer answerMessage(const QStringList& parts, int button) {
     return [parts, button](QDialog& d) {
-        const QString text = static_cast<QMessageBox&>(d).text();
+        // A long path is shortened in the text and given whole in the details.
+        const auto& box = static_cast<QMessageBox&>(d);
+        const QString text = box.text() + QLatin1Char('\n') + box.detailedText();
         for (const QString& part : parts)
             if (!text.contains(part)) return -1;
         return button;

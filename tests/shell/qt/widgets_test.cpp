@@ -198,10 +198,12 @@ private slots:
         QFETCH(QString, name);
         QRect shown;
         QString text;
+        QString details;
         qt::Modal::setAnswerer([&](QDialog& d) {
             d.show();
             if (QTest::qWaitForWindowExposed(&d)) shown = d.frameGeometry();
             text = static_cast<QMessageBox&>(d).text();
+            details = static_cast<QMessageBox&>(d).detailedText();
             return int(QMessageBox::Ok);
         });
         qt::Modal::message(nullptr, QMessageBox::Warning, QStringLiteral("ZOVREK"),
@@ -212,6 +214,7 @@ private slots:
                  qPrintable(QStringLiteral("%1x%2").arg(shown.width()).arg(shown.height())));
         QVERIFY(text.startsWith(QStringLiteral("Could not open \"/tapes/")));
         QVERIFY(text.endsWith(QStringLiteral(".cal\": it is a folder, not a tape.")));
+        QVERIFY(details.contains(name));  // whole in the details
     }
 };
 
