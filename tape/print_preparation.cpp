@@ -21,11 +21,12 @@ void buildPrintLines(CalculatorState& state) {
     state.m_printText.clear();
     state.m_printText.reserve(tape.size());
     // Every break as one "\r", as a tape of "\r\n" breaks always gave: tapes whose lines end
-    // in a bare "\n" or "\r" print the lines they show.
+    // in a bare "\n" or "\r" print the lines they show. A last line without its break (a
+    // tape file written elsewhere) is shown on screen, so it is printed too.
     TapeLines lines(tape);
     for (TapeLine line; lines.next(line);) {
         state.m_printText += line.text;
-        if (line.ended) state.m_printText += '\r';
+        state.m_printText += '\r';
     }
 
     state.m_printLines.clear();

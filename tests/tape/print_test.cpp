@@ -52,12 +52,12 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{"Empty", "", {}},
         SplitRow{"ClearMarkGivesABlankLine", " @\r\n @\r\n", {" @", " ", " @", " "}},
         SplitRow{"NoteWithAtIsCut", " total @ march\r\n", {" total @", " march "}},
-        SplitRow{"PieceAfterLastLineLeftOut", " 1.\r\n 2.", {" 1. "}},
-        SplitRow{"OnlyAPiece", " 2.", {}},
+        SplitRow{"LastLineWithoutItsBreakPrinted", " 1.\r\n 2.", {" 1. ", " 2. "}},
+        SplitRow{"OnlyAPiece", " 2.", {" 2. "}},
         // Every reader splits at "\r\n", a bare "\n" or a bare "\r" alike.
         SplitRow{"BareLineFeeds", " 5.00\n +\n @\n 1.\n", {" 5.00 ", " + ", " @", " ", " 1. "}},
         SplitRow{"BareCarriageReturns", " 5.00\r +\r @\r", {" 5.00 ", " + ", " @", " "}},
-        SplitRow{"MixedBreaks", "a\nb\r\n\nc\rd", {"a ", "b ", " ", "c "}}),
+        SplitRow{"MixedBreaks", "a\nb\r\n\nc\rd", {"a ", "b ", " ", "c ", "d "}}),
     [](const auto& row) { return std::string(row.param.name); });
 
 TEST(PrintLinesTest, PrintTextHoldsTheTapeWithoutLineFeeds) {
