@@ -65,7 +65,7 @@ TEST(PrintLinesTest, PrintTextHoldsTheTapeWithoutLineFeeds) {
     state.m_tape.assign(" 2.\r\n 3");
     buildPrintLines(state);
     buildPrintLines(state);  // built again: the text is not doubled
-    EXPECT_EQ(state.m_printText, " 2.\r 3");
+    EXPECT_EQ(state.m_printText, " 2.\r 3\r");
 }
 
 struct PageCountRow {
