@@ -44,10 +44,13 @@ inline constexpr ControlTemplate kCalculatorControls[] = {
      kReadOnly | kDigitsOnly | kAlignCenter | kBorder | kStaticEdge},
     {kNoId, ControlKind::Static, " # of Tape", {6, 170, 43, 9}, kAlignCenter | kGrey},
     {1042, ControlKind::BitmapButton, "DIGITUP", {71, 172, 22, 11}},
-    {kNoId, ControlKind::GroupBox, "", {2, 165, 102, 22}},
+    // The Decimal Places frame starts below the memory keys (down to 166), which hid its top
+    // line at the template's 165; the Memory frame ends on that line instead of drawing a
+    // second one inside it.
+    {kNoId, ControlKind::GroupBox, "", {2, 167, 102, 20}},
     // The Memory frame starts a little lower than its template's 121, where the bottom row
-    // of keys (down to 123) would hide its top line; its bottom stays.
-    {kNoId, ControlKind::GroupBox, "", {2, 124, 102, 44}},
+    // of keys (down to 123) would hide its top line.
+    {kNoId, ControlKind::GroupBox, "", {2, 124, 102, 43}},
     {kNoId, ControlKind::GroupBox, "", {107, 147, 31, 39}},
     {kNoId, ControlKind::Static, "Decimal Places:", {3, 177, 52, 8}, kGrey},
     {1061, ControlKind::BitmapButton, "Back", {73, 20, 27, 14}},
