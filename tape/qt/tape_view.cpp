@@ -552,7 +552,10 @@ void TapeView::paintEvent(QPaintEvent*) {
                 selected << range;
             }
             painter.setPen(textColour);
-            layout.draw(&painter, topLeft, selected);
+            // On the font's own baseline: a taller fallback font (Chinese, emoji) would push
+            // the row's text down into the next row.
+            const qreal baseline = fontMetrics().ascent() - layout.lineAt(0).ascent();
+            layout.draw(&painter, topLeft + QPointF(0, baseline), selected);
         }
     }
     if (hasFocus() && caretShown_) painter.fillRect(caretRect(), textColour);
