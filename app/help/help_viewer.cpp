@@ -47,6 +47,7 @@ QToolButton* historyButton(QWidget* parent, QStyle::StandardPixmap icon, const Q
 
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window),
+      m_language(helpLanguage()),
       m_back(historyButton(this, QStyle::SP_ArrowBack, tr("Back"), QKeySequence::Back)),
       m_forward(historyButton(this, QStyle::SP_ArrowForward, tr("Forward"), QKeySequence::Forward)),
       m_contents(new QTreeWidget(this)),
@@ -98,19 +99,20 @@ void HelpViewer::buildContents() {
     for (const HelpTopic& topic : helpTopics()) {
         auto* item =
             topic.level > 0 && page ? new QTreeWidgetItem(page) : new QTreeWidgetItem(m_contents);
-        item->setText(0, tr(topic.title));
-        item->setData(0, kAnchorRole, QString::fromLatin1(topic.anchor));
+        const QString anchor = QString::fromLatin1(topic.anchor);
+        item->setText(0, helpTitle(anchor, m_language));
+        item->setData(0, kAnchorRole, anchor);
         if (topic.level == 0) page = item;
     }
     m_contents->expandAll();
 }
 
 void HelpViewer::showSection(const QString& anchor) {
-    navigate(helpUrl(anchor));
+    navigate(helpUrl(anchor, m_language));
 }
 
 void HelpViewer::openTopic(QTreeWidgetItem* item) {
-    if (item) navigate(helpUrl(item->data(0, kAnchorRole).toString()));
+    if (item) navigate(helpUrl(item->data(0, kAnchorRole).toString(), m_language));
 }
 
 void HelpViewer::navigate(const QUrl& url) {
@@ -128,7 +130,7 @@ void HelpViewer::selectTopicOf(const QUrl& url) {
     QTreeWidgetItem* pageTopic = nullptr;
     QTreeWidgetItem* match = nullptr;
     for (QTreeWidgetItemIterator it(m_contents); *it && !match; ++it) {
-        const QUrl topicUrl = helpUrl((*it)->data(0, kAnchorRole).toString());
+        const QUrl topicUrl = helpUrl((*it)->data(0, kAnchorRole).toString(), m_language);
         if (topicUrl == url)
             match = *it;
         else if (!pageTopic && !topicUrl.hasFragment() && topicUrl.path() == url.path())
