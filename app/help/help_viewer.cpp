@@ -1,5 +1,7 @@
 #include "app/help/help_viewer.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QScrollBar>
 #include <QShortcut>
@@ -54,7 +56,6 @@ HelpViewer::HelpViewer(QWidget* parent)
       m_browser(new PasteGuarded<QTextBrowser>(this)) {
     setWindowTitle(tr("ZOVREK Help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(760, 560);
 
     m_contents->setHeaderHidden(true);
     m_contents->setRootIsDecorated(false);
@@ -71,7 +72,14 @@ HelpViewer::HelpViewer(QWidget* parent)
     splitter->addWidget(m_browser);
     splitter->setChildrenCollapsible(false);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({200, 560});
+    // The topics as wide as their longest title, which depends on the pages' language.
+    m_contents->ensurePolished();
+    const QAbstractItemView* list = m_contents;
+    const int listWidth = std::max(200, list->sizeHintForColumn(0) +
+                                            2 * m_contents->frameWidth() +
+                                            style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    splitter->setSizes({listWidth, 560});
+    resize(listWidth + 560, 560);
 
     auto* history = new QHBoxLayout;
     history->addWidget(m_back);
