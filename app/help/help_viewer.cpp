@@ -1,5 +1,7 @@
 #include "app/help/help_viewer.h"
 
+#include <algorithm>
+
 #include <QHBoxLayout>
 #include <QScrollBar>
 #include <QShortcut>
@@ -47,13 +49,13 @@ QToolButton* historyButton(QWidget* parent, QStyle::StandardPixmap icon, const Q
 
 HelpViewer::HelpViewer(QWidget* parent)
     : QWidget(parent, Qt::Window),
+      m_language(helpLanguage()),
       m_back(historyButton(this, QStyle::SP_ArrowBack, tr("Back"), QKeySequence::Back)),
       m_forward(historyButton(this, QStyle::SP_ArrowForward, tr("Forward"), QKeySequence::Forward)),
       m_contents(new QTreeWidget(this)),
       m_browser(new PasteGuarded<QTextBrowser>(this)) {
     setWindowTitle(tr("ZOVREK Help"));
     setAttribute(Qt::WA_DeleteOnClose);
-    resize(760, 560);
 
     m_contents->setHeaderHidden(true);
     m_contents->setRootIsDecorated(false);
@@ -70,7 +72,14 @@ HelpViewer::HelpViewer(QWidget* parent)
     splitter->addWidget(m_browser);
     splitter->setChildrenCollapsible(false);
     splitter->setStretchFactor(1, 1);
-    splitter->setSizes({200, 560});
+    // The topics as wide as their longest title, which depends on the pages' language.
+    m_contents->ensurePolished();
+    const QAbstractItemView* list = m_contents;
+    const int listWidth = std::max(200, list->sizeHintForColumn(0) +
+                                            2 * m_contents->frameWidth() +
+                                            style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    splitter->setSizes({listWidth, 560});
+    resize(listWidth + 560, 560);
 
     auto* history = new QHBoxLayout;
     history->addWidget(m_back);
@@ -98,19 +107,20 @@ void HelpViewer::buildContents() {
     for (const HelpTopic& topic : helpTopics()) {
         auto* item =
             topic.level > 0 && page ? new QTreeWidgetItem(page) : new QTreeWidgetItem(m_contents);
-        item->setText(0, tr(topic.title));
-        item->setData(0, kAnchorRole, QString::fromLatin1(topic.anchor));
+        const QString anchor = QString::fromLatin1(topic.anchor);
+        item->setText(0, helpTitle(anchor, m_language));
+        item->setData(0, kAnchorRole, anchor);
         if (topic.level == 0) page = item;
     }
     m_contents->expandAll();
 }
 
 void HelpViewer::showSection(const QString& anchor) {
-    navigate(helpUrl(anchor));
+    navigate(helpUrl(anchor, m_language));
 }
 
 void HelpViewer::openTopic(QTreeWidgetItem* item) {
-    if (item) navigate(helpUrl(item->data(0, kAnchorRole).toString()));
+    if (item) navigate(helpUrl(item->data(0, kAnchorRole).toString(), m_language));
 }
 
 void HelpViewer::navigate(const QUrl& url) {
@@ -128,7 +138,7 @@ void HelpViewer::selectTopicOf(const QUrl& url) {
     QTreeWidgetItem* pageTopic = nullptr;
     QTreeWidgetItem* match = nullptr;
     for (QTreeWidgetItemIterator it(m_contents); *it && !match; ++it) {
-        const QUrl topicUrl = helpUrl((*it)->data(0, kAnchorRole).toString());
+        const QUrl topicUrl = helpUrl((*it)->data(0, kAnchorRole).toString(), m_language);
         if (topicUrl == url)
             match = *it;
         else if (!pageTopic && !topicUrl.hasFragment() && topicUrl.path() == url.path())

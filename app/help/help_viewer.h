@@ -1,6 +1,8 @@
 #pragma once
-// The help window: the topics on the left, the page on the right, Back and Forward above.
+// The help window: the topics on the left, the page on the right, Back and Forward above;
+// in the desktop's language when the pages are written in it.
 
+#include <QString>
 #include <QWidget>
 
 class QTextBrowser;
@@ -26,6 +28,7 @@ class HelpViewer final : public QWidget {
     void navigate(const QUrl& url);
     void selectTopicOf(const QUrl& url);
 
+    QString m_language;  ///< the folder of the pages shown, empty for English
     QToolButton* m_back;
     QToolButton* m_forward;
     QTreeWidget* m_contents;

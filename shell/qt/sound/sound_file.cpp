@@ -17,17 +17,30 @@ bool isPlainName(std::string_view name) {
            name.find_first_of("/\\") == std::string_view::npos;
 }
 
+// Letters only, so that a language read from the environment ("..") never names a folder
+// outside the one it is looked up in.
+bool isLanguageCode(const QString& language) {
+    return !language.isEmpty() && std::all_of(language.cbegin(), language.cend(), [](QChar c) {
+        return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+    });
+}
+
 }  // namespace
 
-QString spokenLanguage(const QStringList& uiLanguages) {
-    // The desktop's languages in order; English, or the first one the words were recorded
-    // in, decides.
+QString desktopLanguage(const QStringList& uiLanguages, const QString& root) {
+    // The desktop's languages in order; English, or the first one there is a folder for,
+    // decides.
     for (const QString& ui : uiLanguages) {
         const QString language = ui.section(QLatin1Char('-'), 0, 0).section(QLatin1Char('_'), 0, 0);
         if (language == QLatin1String("en")) return {};
-        if (QFileInfo(QStringLiteral(":/sounds/") + language).isDir()) return language;
+        if (isLanguageCode(language) && QFileInfo(root + QLatin1Char('/') + language).isDir())
+            return language;
     }
     return {};
+}
+
+QString spokenLanguage(const QStringList& uiLanguages) {
+    return desktopLanguage(uiLanguages, QStringLiteral(":/sounds"));
 }
 
 QString findSound(std::string_view name) {

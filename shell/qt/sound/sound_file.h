@@ -22,9 +22,14 @@ struct Sound {
     std::chrono::milliseconds length{0};
 };
 
-/// The language of the spoken words for a desktop whose languages are `uiLanguages`
-/// ("de", "fr"), or empty for English: the first of them the words were recorded in, unless
-/// English comes first.
+/// The language to show or speak for a desktop whose languages are `uiLanguages` ("de-DE",
+/// "fr"), when the texts in other languages live in one folder each under `root` (":/help"):
+/// the first of them that has a folder there ("de"), or empty for English, also when English
+/// comes first.
+QString desktopLanguage(const QStringList& uiLanguages, const QString& root);
+
+/// The language of the spoken words: desktopLanguage() among the languages they were
+/// recorded in.
 QString spokenLanguage(const QStringList& uiLanguages);
 
 /// Where the wave file `name` ("click.wav") is: the current folder first, then the installed

@@ -1,9 +1,12 @@
 // The help window as a user meets it: opened from anywhere, one per program, every topic of
-// its contents leading to a section that is really there, every desktop key described.
+// its contents leading to a section that is really there, every desktop key described, in the
+// desktop's language.
 
 #include "app/help/help_window.h"
 
 #include <QFile>
+#include <QLocale>
+#include <QPointer>
 #include <QTextDocument>
 
 #include <QApplication>
@@ -41,6 +44,8 @@ QStringList anchorsShown(const QTextBrowser& browser) {
     return names;
 }
 
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+
 QString currentTopic(const QTreeWidget& contents) {
     return contents.currentItem() ? contents.currentItem()->data(0, Qt::UserRole).toString()
                                   : QString();
@@ -51,6 +56,7 @@ QString currentTopic(const QTreeWidget& contents) {
 class HelpWindowTest : public QObject {
     Q_OBJECT
   private slots:
+    void initTestCase();
     void opensWithTitleAndContents();
     void everyTopicLeadsToItsSection();
     void showsTheSectionAsked_data();
@@ -60,7 +66,14 @@ class HelpWindowTest : public QObject {
     void escapeCloses();
     void joinsAnOpenModalWindow();
     void namesEveryDesktopKey();
+    void opensInTheDesktopsLanguage_data();
+    void opensInTheDesktopsLanguage();
 };
+
+// English, whatever the desktop running the tests speaks.
+void HelpWindowTest::initTestCase() {
+    QLocale::setDefault(kEnglish);
+}
 
 void HelpWindowTest::opensWithTitleAndContents() {
     showHelp(nullptr);
@@ -199,6 +212,40 @@ void HelpWindowTest::namesEveryDesktopKey() {
             if (key.endsWith(QLatin1String("+Ins"))) key += QLatin1String("ert");
             QVERIFY2(text.contains(key), qPrintable(key));
         }
+}
+
+void HelpWindowTest::opensInTheDesktopsLanguage_data() {
+    QTest::addColumn<QString>("uiLanguage");
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("contentsTopic");
+    QTest::newRow("German") << "de-DE" << "qrc:/help/de/" << "Inhalt";
+    QTest::newRow("French") << "fr-CA" << "qrc:/help/fr/" << "Sommaire";
+    QTest::newRow("English") << "en-US" << "qrc:/help/" << "Contents";
+    QTest::newRow("no pages in it") << "ja" << "qrc:/help/" << "Contents";
+}
+
+void HelpWindowTest::opensInTheDesktopsLanguage() {
+    QFETCH(QString, uiLanguage);
+    QFETCH(QString, folder);
+    QFETCH(QString, contentsTopic);
+    // The language is chosen as the window opens.
+    if (QPointer<QWidget> open = helpWindow()) {
+        open->close();
+        QTRY_VERIFY(!open);
+    }
+    QLocale::setDefault(QLocale(uiLanguage));
+    showHelp(nullptr);
+    QPointer<QWidget> window = helpWindow();
+    QVERIFY(window);
+    auto* browser = window->findChild<QTextBrowser*>();
+    auto* contents = window->findChild<QTreeWidget*>();
+    QCOMPARE(browser->source(), QUrl(folder + QStringLiteral("contents.html")));
+    QCOMPARE(contents->currentItem()->text(0), contentsTopic);
+    showHelp(nullptr, QStringLiteral("loan-payment"));  // and a section stays in it
+    QCOMPARE(browser->source(), QUrl(folder + QStringLiteral("special-functions.html#loan-payment")));
+    window->close();
+    QTRY_VERIFY(!window);
+    QLocale::setDefault(kEnglish);
 }
 
 QTEST_MAIN(HelpWindowTest)

@@ -107,6 +107,7 @@ void SoundPlayerTest::spokenWordsInTheDesktopsLanguage() {
     QCOMPARE(spokenLanguage({"es-ES", "fr-CA", "de"}), QString("fr"));
     QCOMPARE(spokenLanguage({"en-GB", "de-DE"}), QString());
     QCOMPARE(spokenLanguage({"ja-JP"}), QString());
+    QCOMPARE(spokenLanguage({"..", "fr"}), QString("fr"));  // never a folder outside
     // Every word, and only the words, recorded again in each language.
     for (const char* language : {"de", "fr"}) {
         const QStringList words = QDir(QStringLiteral(":/sounds/") + language).entryList(QDir::Files);
