@@ -44,7 +44,8 @@ bool checkable(int id) {
     case cmd::ColorGreen:
     case cmd::ColorYellow:
     case cmd::Sounds:
-    case cmd::Voice: return true;
+    case cmd::Voice:
+    case cmd::NumberFormat: return true;
     default: return false;
     }
 }
