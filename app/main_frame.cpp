@@ -112,6 +112,7 @@ void CMainFrame::createPrinting(CZOVREKDoc& document) {
     m_printing = std::make_unique<TapePrinting>(m_view->calculator(), document, *this);
     connect(m_printing.get(), &TapePrinting::previewModeChanged, this,
             &CMainFrame::OnPreviewModeChange);
+    m_printing->numberMarks = [this] { return m_view->numberMarks(); };
 }
 
 void CMainFrame::createActions() {
