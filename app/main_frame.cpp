@@ -181,10 +181,17 @@ void CMainFrame::createToolBar() {
 }
 
 void CMainFrame::installKeyboard() {
-    new KeyboardFilter(this, [this](int id) {
-        if (!m_printing->previewing()) flashKey(id);
-        runCommand(id);
-    });
+    const auto decimalMark = [this] {
+        const std::string& mark = m_view->numberMarks().decimal;
+        return mark == "." ? QString() : QString::fromStdString(mark);
+    };
+    new KeyboardFilter(
+        this,
+        [this](int id) {
+            if (!m_printing->previewing()) flashKey(id);
+            runCommand(id);
+        },
+        decimalMark);
 }
 
 void CMainFrame::placeOnScreen() {
