@@ -5,6 +5,7 @@
 #include "dialogs/function_dialog.h"
 #include "dialogs/qt/special_functions.h"
 #include "engine/command_ids.h"
+#include "menus/desktop_commands.h"
 #include "forms/calculator_form.h"
 #include "shell/colours.h"
 #include "shell/qt/announcer.h"
@@ -15,6 +16,7 @@
 #include "shell/qt/text_background.h"
 #include "shell/sound_table.h"
 #include "tape/qt/save_tape_dialog.h"
+#include "tape/qt/locale_marks.h"
 #include "tape/qt/tape_view.h"
 #include "shell/qt/qt_text.h"
 
@@ -23,6 +25,11 @@ namespace {
 
 constexpr int kDisplay = 1000, kPlaces = 1041, kMemoryText = 1016, kMemoryNumber = 1150,
               kTape = 1034;
+
+// Only a number written with the marks gives the engine's text back; other text is kept.
+std::string unmarked(const QString& shown, const NumberMarks& marks) {
+    return unmarkNumber(tapeBytes(shown), marks);
+}
 
 
 }  // namespace
@@ -68,7 +75,8 @@ void CZOVREKView::OnInitialUpdate() {
 }
 
 bool CZOVREKView::handles(int id) {
-    return Calculator::handles(id) || id == cmd::TapeEdit || FileCommands::handles(id) ||
+    return Calculator::handles(id) || id == cmd::TapeEdit || id == cmd::NumberFormat ||
+           FileCommands::handles(id) ||
            shell::backgroundColourFor(id) || dialogs::specialFunctionFor(id);
 }
 
@@ -98,6 +106,11 @@ bool CZOVREKView::runCommand(int id) {
         OnTapeEdit(m_calc, m_tapeEditor);
         return true;
     }
+    if (id == cmd::NumberFormat) {
+        setNumberFormat(!m_numberFormat);
+        m_settings.saveNumberFormat(m_numberFormat);
+        return true;
+    }
     if (FileCommands::handles(id)) return m_fileCommands.onCommand(id);
     if (shell::onColourCommand(id, m_calc)) return true;
     return runSpecialFunction(id, m_calc, window());
@@ -108,6 +121,7 @@ std::optional<bool> CZOVREKView::updateCommandUi(int id) {
     switch (id) {
     case cmd::Sounds: return shell::updateSoundsItem(m_calc);
     case cmd::Voice: return shell::updateVoiceItem(m_calc);
+    case cmd::NumberFormat: return m_numberFormat;
     case cmd::CalculatorMode:
     case cmd::AddingMachineMode:
         m_calc.refresh();
@@ -123,10 +137,24 @@ void CZOVREKView::openDroppedFile(const std::filesystem::path& path) {
     m_fileDialogs.forgetNextOpen();
 }
 
+void CZOVREKView::setNumberFormat(bool on) {
+    if (on == m_numberFormat) return;
+    // What the controls hold now, in the engine's form, is shown again the new way.
+    const ControlValues values = readBack();
+    m_numberFormat = on;
+    m_marks = on ? localeMarks() : NumberMarks{};
+    m_tapeView->setNumberMarks(m_marks);
+    // Print lines are cut again with the new marks; the title asked stays.
+    m_calc.discardPrintPreparation(false);
+    refresh(values);
+}
+
 void CZOVREKView::refresh(const ControlValues& values) {
-    m_form->edit(kDisplay)->setText(tapeText(values.display));
+    m_shownDisplay = {values.display, tapeText(markNumber(values.display, m_marks))};
+    m_shownMemory = {values.memoryText, tapeText(markNumber(values.memoryText, m_marks))};
+    m_form->edit(kDisplay)->setText(m_shownDisplay.shown);
     m_form->edit(kPlaces)->setText(tapeText(values.placesText));
-    m_form->edit(kMemoryText)->setText(tapeText(values.memoryText));
+    m_form->edit(kMemoryText)->setText(m_shownMemory.shown);
     m_form->edit(kMemoryNumber)->setText(QString::number(values.memoryNumber));
     // Every initial update refreshes, so a new colour shows from here.
     applyTextBackground();
@@ -134,9 +162,13 @@ void CZOVREKView::refresh(const ControlValues& values) {
 
 ControlValues CZOVREKView::readBack() const {
     ControlValues values;
-    values.display = tapeBytes(m_form->edit(kDisplay)->text());
+    const QString display = m_form->edit(kDisplay)->text();
+    values.display =
+        display == m_shownDisplay.shown ? m_shownDisplay.engine : unmarked(display, m_marks);
     values.placesText = tapeBytes(m_form->edit(kPlaces)->text());
-    values.memoryText = tapeBytes(m_form->edit(kMemoryText)->text());
+    const QString memory = m_form->edit(kMemoryText)->text();
+    values.memoryText =
+        memory == m_shownMemory.shown ? m_shownMemory.engine : unmarked(memory, m_marks);
     bool ok = false;
     const int number = m_form->edit(kMemoryNumber)->text().trimmed().toInt(&ok);
     values.memoryNumber = ok ? number : 0;
@@ -172,7 +204,10 @@ void CZOVREKView::newDocument() { m_fileCommands.newDocument(); }
 
 void CZOVREKView::showOutOfRange() { runDialog<COutOfRangeDlg>(window()); }
 
-void CZOVREKView::loadSettings() { m_settings.load(m_calc); }
+void CZOVREKView::loadSettings() {
+    m_settings.load(m_calc);
+    setNumberFormat(m_settings.loadNumberFormat());
+}
 
 void CZOVREKView::saveSettings() { m_settings.save(m_calc); }
 

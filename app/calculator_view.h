@@ -9,6 +9,7 @@
 #include <optional>
 
 #include "engine/calculator.h"
+#include "engine/number_marks.h"
 #include "shell/qt/form.h"
 #include "shell/settings_files.h"
 #include "tape/document.h"
@@ -48,6 +49,14 @@ public:
     /// The menu-state update of command `id`: its check mark, or nothing when it has none.
     /// Like every menu update, it shows the view's values in the controls again.
     std::optional<bool> updateCommandUi(int id);
+    /// Numbers shown the locale's way (Options -> Number Format): the display, the memory
+    /// display and the tape; the engine, the files and the copies of the tape keep "1285.50".
+    bool numberFormat() const { return m_numberFormat; }
+    void setNumberFormat(bool on);
+    /// The marks numbers are shown with: the locale's when the number format is on, else
+    /// the engine's own.
+    const NumberMarks& numberMarks() const { return m_marks; }
+
     /// A file dropped on the window: opened as File Open opens a chosen file.
     void openDroppedFile(const std::filesystem::path& path);
 
@@ -90,6 +99,15 @@ private:
     TapeView* m_tapeView = nullptr;
     Announcer* m_announcer = nullptr;
     QColor m_textBackground;
+    bool m_numberFormat = false;
+    NumberMarks m_marks;
+    // What the display and the memory display were last given, as the engine wrote it and
+    // as shown: read back unchanged, a shown text gives the engine's own again.
+    struct ShownNumber {
+        std::string engine;
+        QString shown;
+    };
+    ShownNumber m_shownDisplay, m_shownMemory;
 };
 
 }  // namespace zovrek::qt

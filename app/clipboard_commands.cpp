@@ -43,7 +43,8 @@ void ClipboardCommands::paste() {
     // Qt 6.4 can crash reading an empty clipboard as text: ask what it holds first.
     const QMimeData* data = QApplication::clipboard()->mimeData();
     if (!holdsText(data)) return;
-    const auto number = pastedNumber(data->text().trimmed().toStdString());
+    const auto number =
+        pastedNumber(data->text().trimmed().toStdString(), frame_.view().numberMarks());
     if (!number) return;
     for (const int key : number->keys) frame_.runCommand(key);
     // +/- negates an entry being keyed; on a result it would write a multiplication instead.

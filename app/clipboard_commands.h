@@ -13,7 +13,8 @@ public:
     /// display's number as shown.
     void copy();
     /// Paste (Ctrl+V, Shift+Insert): the clipboard's number typed on the keypad, a leading
-    /// minus as +/- after its digits. A clipboard without a number changes nothing.
+    /// minus as +/- after its digits; with the number format on, written the locale's way
+    /// too. A clipboard without a number changes nothing.
     void paste();
     /// Copy Tape (Ctrl+Shift+C): the whole tape as plain text.
     void copyTape();

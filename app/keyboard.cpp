@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QWidget>
 
+#include "engine/command_ids.h"
 #include "menus/accelerator_table.h"
 #include "shell/qt/key_dispatcher.h"
 
@@ -84,15 +85,20 @@ int KeyboardFilter::commandOf(const QKeyEvent& event) {
     return shell::matchAccelerator(menus::kAccelerators, stroke);
 }
 
-KeyboardFilter::KeyboardFilter(QWidget* window, Runner run)
-    : QObject(window), window_(window), run_(std::move(run)) {
+KeyboardFilter::KeyboardFilter(QWidget* window, Runner run, DecimalMark decimalMark)
+    : QObject(window), window_(window), run_(std::move(run)), decimalMark_(std::move(decimalMark)) {
     KeyDispatcher::add(KeyStage::Accelerators, this,
                        [this](QWidget& target, QKeyEvent& event) { return claim(target, event); });
 }
 
 bool KeyboardFilter::claim(QWidget& target, QKeyEvent& event) {
     if (target.window() != window_) return false;
-    const int command = commandOf(event);
+    int command = commandOf(event);
+    if (command == 0 && decimalMark_ && !event.text().isEmpty() &&
+        !(event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        const QString mark = decimalMark_();
+        if (!mark.isEmpty() && event.text() == mark) command = cmd::Decimal;
+    }
     if (command == 0) return false;
     // Accepted, the override keeps the key from any shortcut; the focused control never sees it.
     event.accept();

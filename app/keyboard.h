@@ -22,9 +22,13 @@ class KeyboardFilter : public QObject {
 public:
     using Runner = std::function<void(int command)>;
 
+    /// The decimal mark numbers are shown with, or empty when it is the point.
+    using DecimalMark = std::function<QString()>;
+
     /// Takes the keys of `window` at the accelerator table's turn among the program's key
-    /// handlers, for as long as the window lives; `run` gets each matched command.
-    KeyboardFilter(QWidget* window, Runner run);
+    /// handlers, for as long as the window lives; `run` gets each matched command. A key that
+    /// types `decimalMark` and is no other key of the calculator's enters the point.
+    KeyboardFilter(QWidget* window, Runner run, DecimalMark decimalMark = {});
 
     /// The command a key event gives in the window, or 0. A top-row digit key pressed alone
     /// gives its digit when what it types is no key of the calculator (French "&" is 1).
@@ -35,6 +39,7 @@ private:
 
     QWidget* window_;
     Runner run_;
+    DecimalMark decimalMark_;
 };
 
 }  // namespace zovrek::qt

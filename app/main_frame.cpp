@@ -44,7 +44,8 @@ bool checkable(int id) {
     case cmd::ColorGreen:
     case cmd::ColorYellow:
     case cmd::Sounds:
-    case cmd::Voice: return true;
+    case cmd::Voice:
+    case cmd::NumberFormat: return true;
     default: return false;
     }
 }
@@ -111,6 +112,7 @@ void CMainFrame::createPrinting(CZOVREKDoc& document) {
     m_printing = std::make_unique<TapePrinting>(m_view->calculator(), document, *this);
     connect(m_printing.get(), &TapePrinting::previewModeChanged, this,
             &CMainFrame::OnPreviewModeChange);
+    m_printing->numberMarks = [this] { return m_view->numberMarks(); };
 }
 
 void CMainFrame::createActions() {
@@ -179,10 +181,17 @@ void CMainFrame::createToolBar() {
 }
 
 void CMainFrame::installKeyboard() {
-    new KeyboardFilter(this, [this](int id) {
-        if (!m_printing->previewing()) flashKey(id);
-        runCommand(id);
-    });
+    const auto decimalMark = [this] {
+        const std::string& mark = m_view->numberMarks().decimal;
+        return mark == "." ? QString() : QString::fromStdString(mark);
+    };
+    new KeyboardFilter(
+        this,
+        [this](int id) {
+            if (!m_printing->previewing()) flashKey(id);
+            runCommand(id);
+        },
+        decimalMark);
 }
 
 void CMainFrame::placeOnScreen() {

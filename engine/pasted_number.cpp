@@ -130,4 +130,19 @@ std::optional<PastedNumber> pastedNumber(std::string_view text) {
     return number;
 }
 
+std::optional<PastedNumber> pastedNumber(std::string_view text, const NumberMarks& marks) {
+    if (marks.plain()) return pastedNumber(text);
+    std::size_t b = 0, e = text.size();
+    while (b < e && (text[b] == ' ' || text[b] == '\t' || text[b] == '\r' || text[b] == '\n')) ++b;
+    while (e > b && (text[e - 1] == ' ' || text[e - 1] == '\t' || text[e - 1] == '\r' ||
+                     text[e - 1] == '\n'))
+        --e;
+    const std::string_view trimmed = text.substr(b, e - b);
+    // The same text can be read both ways ("1.285"): as shown here wins.
+    const std::string plain = unmarkNumber(trimmed, marks);
+    if (plain != trimmed && markNumber(plain, marks) == trimmed) return pastedNumber(plain);
+    if (auto number = pastedNumber(trimmed)) return number;
+    return pastedNumber(plain);
+}
+
 }  // namespace zovrek

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/number_marks.h"
+
 namespace zovrek {
 
 /// Longer numbers than this are not typed: no value the calculator holds needs as many keys.
@@ -23,5 +25,10 @@ struct PastedNumber {
 /// display shows 8) is left out. Any other text, a second point, a comma elsewhere
 /// ("1.234,50") or a number needing more than kMaxPastedKeys keys gives nothing.
 std::optional<PastedNumber> pastedNumber(std::string_view text);
+
+/// The same for a user whose numbers are written with `marks`: a number written exactly as
+/// they show it ("1.285,50", "1.285" in German) is read their way; any other is read as
+/// above, and failing that with their marks taken out ("1285,50").
+std::optional<PastedNumber> pastedNumber(std::string_view text, const NumberMarks& marks);
 
 }  // namespace zovrek

@@ -214,7 +214,7 @@ void SettingsStore::load(CalculatorState& state) {
 
 bool SettingsStore::save(const CalculatorState& state) { return save(settingsOf(state)); }
 
-bool SettingsStore::save(const Settings& settings) {
+bool SettingsStore::makeFolder() {
     if (folder_.empty()) {
         report("Can't write the settings: no folder for them is known.");
         return false;
@@ -226,10 +226,31 @@ bool SettingsStore::save(const Settings& settings) {
                "\": " + error.message() + ".");
         return false;
     }
+    return true;
+}
+
+bool SettingsStore::save(const Settings& settings) {
+    if (!makeFolder()) return false;
     std::string problem = writeSettingsFile(colourFile(), encodeColourFile(settings));
     const std::string choicesProblem =
         writeSettingsFile(choicesFile(), encodeChoicesFile(settings));
     if (problem.empty()) problem = choicesProblem;
+    if (!problem.empty()) {
+        report(problem);
+        return false;
+    }
+    return true;
+}
+
+bool SettingsStore::loadNumberFormat() const {
+    if (folder_.empty()) return false;
+    const auto bytes = readPrefix(numberFormatFile(), 4);
+    return bytes && (*bytes == "1" || *bytes == "1\n");
+}
+
+bool SettingsStore::saveNumberFormat(bool on) {
+    if (!makeFolder()) return false;
+    const std::string problem = writeSettingsFile(numberFormatFile(), on ? "1\n" : "0\n");
     if (!problem.empty()) {
         report(problem);
         return false;

@@ -33,6 +33,9 @@ inline constexpr std::string_view kColourFileName = "bkcolor.dat";
 inline constexpr std::string_view kChoicesFileName = "decimal.dat";
 inline constexpr std::size_t kColourFileSize = 9;
 inline constexpr std::size_t kChoicesFileSize = 7;
+/// Whether numbers are shown the locale's way: "1" on, "0" off; a file of its own, so the
+/// two files above keep their layouts.
+inline constexpr std::string_view kNumberFormatFileName = "numberformat.dat";
 
 /// The 9 bytes of the colour file: red, green, blue, each its decimal digits followed by
 /// NUL bytes up to 3 bytes.
@@ -93,12 +96,20 @@ public:
     bool save(const CalculatorState& state);
     bool save(const Settings& settings);
 
+    /// The number format: on only when its file holds "1" (a line end after it allowed);
+    /// a missing, unreadable or odd file reads off.
+    bool loadNumberFormat() const;
+    /// Writes the number format's file atomically; false (reported) when that failed.
+    bool saveNumberFormat(bool on);
+
     const std::filesystem::path& folder() const { return folder_; }
     std::filesystem::path colourFile() const { return folder_ / kColourFileName; }
     std::filesystem::path choicesFile() const { return folder_ / kChoicesFileName; }
+    std::filesystem::path numberFormatFile() const { return folder_ / kNumberFormatFileName; }
 
 private:
     void report(const std::string& message);
+    bool makeFolder();
 
     std::filesystem::path folder_;
     SettingsProblemReporter* reporter_;

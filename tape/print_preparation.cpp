@@ -14,7 +14,7 @@ std::size_t printTitleLength(std::string_view title) {
     }));
 }
 
-void buildPrintLines(CalculatorState& state) {
+void buildPrintLines(CalculatorState& state, const NumberMarks& marks) {
     const std::string_view tape = state.m_tape.view();
     // Assigned, not appended: a tape that gives no line at all would otherwise pile up
     // copies of itself in the print text at every print.
@@ -25,7 +25,10 @@ void buildPrintLines(CalculatorState& state) {
     // tape file written elsewhere) is shown on screen, so it is printed too.
     TapeLines lines(tape);
     for (TapeLine line; lines.next(line);) {
-        state.m_printText += line.text;
+        if (marks.plain())
+            state.m_printText += line.text;
+        else
+            state.m_printText += markTapeLine(line.text, marks);
         state.m_printText += '\r';
     }
 
@@ -96,11 +99,11 @@ void askPrintTitle(CalculatorState& state, CZOVREKDoc& document, TapeTitleDialog
 }
 
 int preparePrinting(Calculator& calculator, CZOVREKDoc& document, TapeTitleDialog& dialog,
-                    const CharWidths& widths) {
+                    const CharWidths& widths, const NumberMarks& marks) {
     if (calculator.m_titleAsked == 0) askPrintTitle(calculator, document, dialog);
     calculator.m_titleAsked = 1;
     if (calculator.m_printLineCount == 0) {
-        buildPrintLines(calculator);
+        buildPrintLines(calculator, marks);
         wrapPrintLines(calculator, widths);
     }
     calculator.copyTapeToDocument();

@@ -8,6 +8,7 @@
 
 #include "document.h"
 #include "engine/calculator.h"
+#include "engine/number_marks.h"
 #include "line_wrap.h"
 
 namespace zovrek {
@@ -33,8 +34,8 @@ constexpr int printPageCount(int lineCount) { return lineCount / kPrintLinesPerP
 /// Cuts the tape into m_printLines: m_printText is the tape with each line break ("\r\n",
 /// "\n" or "\r") as one "\r"; a line ends after each "\r" and after each "@"; "\r" becomes
 /// " "; a last piece ending in neither is left out. Sets m_printLineCount to the number of
-/// lines.
-void buildPrintLines(CalculatorState& state);
+/// lines. Each tape line's number is written with `marks`.
+void buildPrintLines(CalculatorState& state, const NumberMarks& marks = {});
 
 /// Wraps every print line too wide for the page (`widths` in twips) into rows, as the tape
 /// wraps on screen: at word boundaries, inside a word only when the word alone is too wide.
@@ -51,6 +52,6 @@ void askPrintTitle(CalculatorState& state, CZOVREKDoc& document, TapeTitleDialog
 /// and their rows in the print font's `widths` (once), the tape copied into the document.
 /// Returns the last page number. Without widths no line wraps.
 int preparePrinting(Calculator& calculator, CZOVREKDoc& document, TapeTitleDialog& dialog,
-                    const CharWidths& widths = {});
+                    const CharWidths& widths = {}, const NumberMarks& marks = {});
 
 }  // namespace zovrek

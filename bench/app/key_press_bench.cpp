@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTest>
 #include <filesystem>
@@ -59,6 +60,25 @@ BENCHMARK(BM_KeyPressWithRepaint)
     ->Args({100'000, 0})
     ->Args({1'000'000, 0})
     ->Args({1'000'000, 1})
+    ->Unit(benchmark::kMicrosecond);
+
+// The same with numbers shown the German way: only the new lines are marked.
+void BM_KeyPressWithNumberFormat(benchmark::State& state) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    zovrek::qt::CZOVREKApp app;
+    app.document().m_tapeText = zovrek::TapeText(tapeOfLines(state.range(0), false));
+    if (!app.InitInstance(QStringList{})) state.SkipWithError("start-up failed");
+    app.mainFrame().view().calculator().m_voiceActive = 0;
+    app.mainFrame().view().setNumberFormat(true);
+    QWidget* display = app.mainFrame().view().form().control(1000);
+    display->setFocus();
+    for (auto _ : state) pressOperandAndOperator(app, display);
+    QLocale::setDefault(QLocale::c());
+}
+BENCHMARK(BM_KeyPressWithNumberFormat)
+    ->ArgNames({"lines"})
+    ->Arg(0)
+    ->Arg(1'000'000)
     ->Unit(benchmark::kMicrosecond);
 
 // The same with the crash-recovery file flushed after every key, as if each came a second

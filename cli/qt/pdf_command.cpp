@@ -14,6 +14,7 @@
 #include "forms/tape_dialog_texts.h"
 #include "tape/cal_file.h"
 #include "tape/print_preparation.h"
+#include "tape/qt/locale_marks.h"
 #include "tape/qt/print_painter.h"
 #include "tape/qt/print_paper.h"
 #include "tape/qt/print_pdf.h"
@@ -21,12 +22,14 @@
 namespace zovrek::cli {
 namespace {
 
-constexpr std::string_view kSynopsis = "usage: zovrek-tape pdf [--title TEXT] FILE.cal OUT.pdf\n";
+constexpr std::string_view kSynopsis =
+    "usage: zovrek-tape pdf [--title TEXT] [--marks] FILE.cal OUT.pdf\n";
 
 struct PdfOptions {
     std::string title;  // empty, as after Esc in the title dialog
     std::string input;
     std::string output;
+    bool marks = false;  // numbers with the locale's decimal mark and grouping
 };
 
 // The title as the terminal typed it: UTF-8, or from an 8-bit terminal one character a byte,
@@ -51,6 +54,8 @@ std::optional<std::string> parse(const Args& args, PdfOptions& options) {
         const std::string_view arg = args[i];
         if (!onlyFiles && arg == "--") {
             onlyFiles = true;
+        } else if (!onlyFiles && arg == "--marks") {
+            options.marks = true;
         } else if (!onlyFiles && (arg == "--title" || arg.starts_with("--title="))) {
             if (arg.size() > 7) {
                 options.title = titleText(arg.substr(8));
@@ -109,7 +114,7 @@ int runPdf(const Args& args, Streams io) {
     const auto app = guiApplication();
     CalculatorState state;
     state.m_tape.assign(read.text);
-    buildPrintLines(state);
+    buildPrintLines(state, options.marks ? qt::localeMarks() : NumberMarks{});
     // Rows as the print font measures them, which takes the application's fonts.
     wrapPrintLines(state, qt::printCharWidths());
     state.m_printTitle = options.title;

@@ -11,6 +11,8 @@ namespace zovrek::cmd {
 /// The recent-file items of the File menu, 1 to 4 (the framework's own identifiers).
 inline constexpr int RecentFile1 = 57616, RecentFileCount = 4;
 inline constexpr int ExportTape = 32840, CopyTape = 32841;
+/// Options -> Number Format: numbers shown with the locale's decimal mark and grouping.
+inline constexpr int NumberFormat = 32842;
 
 }  // namespace zovrek::cmd
 

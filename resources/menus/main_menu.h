@@ -57,6 +57,8 @@ inline constexpr MenuEntry kMainMenu[] = {
     {MenuEntryKind::Item, "&Sounds", cmd::Sounds},
     {MenuEntryKind::Item, "&Voice", cmd::Voice},
     {MenuEntryKind::EndPopup, ""},
+    {MenuEntryKind::Separator, ""},
+    {MenuEntryKind::Item, "&Number Format", cmd::NumberFormat},
     {MenuEntryKind::EndPopup, ""},
     {MenuEntryKind::Popup, "&Help"},
     {MenuEntryKind::Item, "&Help Topics", cmd::HelpIndex},

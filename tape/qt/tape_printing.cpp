@@ -60,7 +60,8 @@ bool TapePrinting::previewing() const { return !m_preview.isNull(); }
 void TapePrinting::OnFilePrint() {
     // The preview's Print... and the print command alike leave the preview first.
     endPreview();
-    const int lastPage = preparePrinting(m_calc, m_document, m_titleDialog, printCharWidths());
+    const int lastPage = preparePrinting(m_calc, m_document, m_titleDialog, printCharWidths(),
+                                         numberMarks ? numberMarks() : NumberMarks{});
     QPrinter& p = printer();
     // The print dialog proposes the document's name for a file to print to: a plain name,
     // whatever the title holds.
@@ -105,7 +106,8 @@ void TapePrinting::OnFilePrintSetup() {
 
 void TapePrinting::OnFilePrintPreview() {
     if (previewing()) return;
-    m_previewPages = preparePrinting(m_calc, m_document, m_titleDialog, printCharWidths());
+    m_previewPages = preparePrinting(m_calc, m_document, m_titleDialog, printCharWidths(),
+                                     numberMarks ? numberMarks() : NumberMarks{});
     m_formSize = m_frame.size();
     m_formPos = m_frame.pos();
     m_focus = m_frame.focusWidget();

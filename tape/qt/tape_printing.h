@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPoint>
 #include <QSize>
+#include <functional>
 #include <memory>
 
 #include "engine/calculator.h"
@@ -43,6 +44,9 @@ public:
     QPrinter& printer();
     /// The preview while it shows, else nullptr.
     PrintPreviewPane* previewPane() const { return m_preview; }
+
+    /// The marks the numbers are printed with (none set: as on the tape).
+    std::function<NumberMarks()> numberMarks;
 
 signals:
     /// The preview switched on or off.

@@ -183,7 +183,8 @@ void TapeView::layOutFrom(std::size_t firstLine) {
     // Most lines are short: a line of no more characters than the widest fit is not measured.
     const auto fitChars = static_cast<std::size_t>(widestChar_ > 0 ? width / widestChar_ : 0);
     for (std::size_t i = firstLine; i < lineStarts_.size(); ++i) {
-        const std::string_view l = line(i);
+        const MarkedLine marked = shownLine(i);
+        const std::string_view l = marked.shown();
         if (l.size() <= fitChars || zovrek::textWidth(l, charWidths_) <= width) continue;
         rows_.setRows(i, wrapLine(l, charWidths_, width).size());
     }
@@ -196,7 +197,8 @@ void TapeView::layOutAgainIfWidthChanged() {
 }
 
 std::vector<LineRow> TapeView::rowsOfLine(std::size_t index) const {
-    const std::string_view l = line(index);
+    const MarkedLine marked = shownLine(index);
+    const std::string_view l = marked.shown();
     if (rows_.rowsOf(index) == 1) return {{0, l.size()}};
     return wrapLine(l, charWidths_, layoutWidth_);
 }
@@ -206,7 +208,8 @@ TapeView::Row TapeView::rowOf(std::size_t line, std::size_t index,
     Row row{line, index, rows[index], rows[index].end};
     // The spaces at a break hang past the edge; right-aligned, they are not drawn.
     if (rows.size() > 1) {
-        const std::string_view l = this->line(line);
+        const MarkedLine marked = shownLine(line);
+        const std::string_view l = marked.shown();
         while (row.shownEnd > row.bytes.begin + 1 && l[row.shownEnd - 1] == ' ') --row.shownEnd;
     }
     return row;
@@ -215,7 +218,8 @@ TapeView::Row TapeView::rowOf(std::size_t line, std::size_t index,
 TapeView::Row TapeView::rowOfOffset(std::size_t offset) const {
     offset = std::min(offset, text_.size());
     const std::size_t index = lineOfOffset(offset);
-    const std::size_t column = std::min(offset - lineStarts_[index], line(index).size());
+    const std::size_t column = shownLine(index).shownColumn(
+        std::min(offset - lineStarts_[index], line(index).size()));
     const std::vector<LineRow> rows = rowsOfLine(index);
     std::size_t r = 0;
     while (r + 1 < rows.size() && rows[r + 1].begin <= column) ++r;
@@ -229,7 +233,8 @@ TapeView::Row TapeView::rowAt(std::size_t row) const {
 }
 
 QString TapeView::rowText(const Row& row) const {
-    return textOf(line(row.line).substr(row.bytes.begin, row.shownEnd - row.bytes.begin));
+    const MarkedLine marked = shownLine(row.line);
+    return textOf(marked.shown().substr(row.bytes.begin, row.shownEnd - row.bytes.begin));
 }
 
 QStringList TapeView::lineRows(std::size_t index) const {
@@ -265,9 +270,12 @@ qreal TapeView::xOfOffset(std::size_t offset) const {
     const Row row = rowOfOffset(offset);
     QTextLayout layout;
     layOutRow(layout, rowText(row));
-    const std::size_t column = std::clamp(std::min(offset, text_.size()) - lineStarts_[row.line],
-                                          row.bytes.begin, row.shownEnd);
-    const std::string_view shown = line(row.line).substr(row.bytes.begin, column - row.bytes.begin);
+    const MarkedLine marked = shownLine(row.line);
+    const std::size_t column =
+        std::clamp(marked.shownColumn(std::min(offset, text_.size()) - lineStarts_[row.line]),
+                   row.bytes.begin, row.shownEnd);
+    const std::string_view shown =
+        marked.shown().substr(row.bytes.begin, column - row.bytes.begin);
     return rowLeft(layout) + layout.lineAt(0).cursorToX(static_cast<int>(utf16Length(shown)));
 }
 
@@ -275,10 +283,12 @@ std::size_t TapeView::offsetInRow(const Row& row, qreal x) const {
     QTextLayout layout;
     layOutRow(layout, rowText(row));
     const int at = layout.lineAt(0).xToCursor(x - rowLeft(layout));
+    const MarkedLine marked = shownLine(row.line);
     const std::string_view shown =
-        line(row.line).substr(row.bytes.begin, row.shownEnd - row.bytes.begin);
-    return lineStarts_[row.line] + row.bytes.begin +
-           utf8OffsetOfUnits(shown, static_cast<std::size_t>(std::max(0, at)));
+        marked.shown().substr(row.bytes.begin, row.shownEnd - row.bytes.begin);
+    return lineStarts_[row.line] +
+           marked.storedColumn(row.bytes.begin +
+                               utf8OffsetOfUnits(shown, static_cast<std::size_t>(std::max(0, at))));
 }
 
 std::size_t TapeView::positionAt(const QPoint& viewportPoint) const {
@@ -300,8 +310,9 @@ QRect TapeView::characterRect(std::size_t offset) const {
     layOutRow(layout, rowText(row));
     const QTextLine textLine = layout.lineAt(0);
     const qreal left = rowLeft(layout);
-    const std::size_t column = offset - lineStarts_[row.line];
-    const std::string_view l = line(row.line);
+    const MarkedLine marked = shownLine(row.line);
+    const std::size_t column = marked.shownColumn(offset - lineStarts_[row.line]);
+    const std::string_view l = marked.shown();
     qreal x = 0, width = 1;
     if (column >= row.shownEnd) {
         x = left + textLine.naturalTextWidth();
@@ -332,11 +343,13 @@ long long TapeView::offsetAt(const QPoint& point) const {
     layOutRow(layout, rowText(row));
     const int at =
         layout.lineAt(0).xToCursor(local.x() - rowLeft(layout), QTextLine::CursorOnCharacter);
+    const MarkedLine marked = shownLine(row.line);
     const std::string_view shown =
-        line(row.line).substr(row.bytes.begin, row.shownEnd - row.bytes.begin);
+        marked.shown().substr(row.bytes.begin, row.shownEnd - row.bytes.begin);
     return static_cast<long long>(
-        lineStarts_[row.line] + row.bytes.begin +
-        utf8OffsetOfUnits(shown, static_cast<std::size_t>(std::max(0, at))));
+        lineStarts_[row.line] +
+        marked.storedColumn(row.bytes.begin +
+                            utf8OffsetOfUnits(shown, static_cast<std::size_t>(std::max(0, at)))));
 }
 
 void TapeView::updateScrollRange() {
@@ -347,6 +360,18 @@ void TapeView::updateScrollRange() {
 }
 
 void TapeView::scrollToEnd() { verticalScrollBar()->setValue(verticalScrollBar()->maximum()); }
+
+void TapeView::setNumberMarks(const NumberMarks& marks) {
+    if (marks.decimal == marks_.decimal && marks.group == marks_.group &&
+        marks.firstGroup == marks_.firstGroup && marks.nextGroup == marks_.nextGroup)
+        return;
+    marks_ = marks;
+    const bool atEnd = verticalScrollBar()->value() == verticalScrollBar()->maximum();
+    layOutFrom(0);
+    updateScrollRange();
+    if (atEnd) scrollToEnd();
+    viewport()->update();
+}
 
 void TapeView::setTextBackground(const QColor& colour) {
     textBackground_ = colour;
@@ -522,8 +547,14 @@ void TapeView::paintEvent(QPaintEvent*) {
     TapeRows::Position at = rows_.at(first);
     for (std::size_t number = first; number < end; ++at.line, at.row = 0) {
         const std::vector<LineRow> rows = rowsOfLine(at.line);
-        const std::string_view l = line(at.line);
+        const MarkedLine marked = shownLine(at.line);
+        const std::string_view l = marked.shown();
         const std::size_t start = lineStarts_[at.line];
+        // The selection's ends in the line as drawn.
+        const auto drawn = [&](std::size_t offset) {
+            const std::size_t column = std::clamp(offset, start, start + line(at.line).size());
+            return marked.shownColumn(column - start);
+        };
         for (; at.row < rows.size() && number < end; ++at.row, ++number) {
             const Row row = rowOf(at.line, at.row, rows);
             const QString s = rowText(row);
@@ -537,12 +568,12 @@ void TapeView::paintEvent(QPaintEvent*) {
                                                         lineHeight())),
                                  textBackground_);
             QList<QTextLayout::FormatRange> selected;
-            const std::size_t from = std::max(selLow, start + row.bytes.begin);
-            const std::size_t to = std::min(selHigh, start + row.shownEnd);
+            const std::size_t from = std::max(drawn(selLow), row.bytes.begin);
+            const std::size_t to = std::min(drawn(selHigh), row.shownEnd);
             if (from < to) {
-                const auto unitsTo = [&](std::size_t offset) {
+                const auto unitsTo = [&](std::size_t column) {
                     return static_cast<int>(
-                        utf16Length(l.substr(row.bytes.begin, offset - start - row.bytes.begin)));
+                        utf16Length(l.substr(row.bytes.begin, column - row.bytes.begin)));
                 };
                 QTextLayout::FormatRange range;
                 range.start = unitsTo(from);
@@ -675,7 +706,7 @@ void TapeView::keyPressEvent(QKeyEvent* event) {
             to = 0;
         } else {
             const Row row = rowOfOffset(caret_);
-            to = lineStarts_[row.line] + row.bytes.begin;
+            to = lineStarts_[row.line] + shownLine(row.line).storedColumn(row.bytes.begin);
         }
         break;
     case Qt::Key_End:
@@ -685,8 +716,9 @@ void TapeView::keyPressEvent(QKeyEvent* event) {
             const Row row = rowOfOffset(caret_);
             const bool lastRow = row.index + 1 == rowsOfLine(row.line).size();
             // Before the break of a wrapped row, so the caret stays on that row.
-            std::size_t column = row.shownEnd;
-            if (!lastRow && column == row.bytes.end)
+            const MarkedLine marked = shownLine(row.line);
+            std::size_t column = marked.storedColumn(row.shownEnd);
+            if (!lastRow && row.shownEnd == row.bytes.end)
                 column = previousPosition(lineStarts_[row.line] + column) - lineStarts_[row.line];
             to = lineStarts_[row.line] + column;
         }

@@ -10,6 +10,11 @@
 //
 // The text is UTF-8 and offsets into it are bytes; accessibility speaks in UTF-16 units, and
 // the control converts between the two.
+//
+// With number marks set, number lines are drawn with them ("1.285,50") while the text stays
+// as stored ("1285.50"): the rows and pixels follow what is drawn, the caret, the selection,
+// copying and accessibility the stored text. A line is marked as it is drawn or laid out, so
+// a key still costs only its own line.
 
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
@@ -19,7 +24,9 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/number_marks.h"
 #include "tape/line_wrap.h"
+#include "tape/marked_line.h"
 #include "tape/tape_rows.h"
 #include "tape/utf16_offsets.h"
 
@@ -65,6 +72,11 @@ public:
     QRect characterRect(std::size_t offset) const;
     /// The text offset of the character drawn at `point` (control coordinates), or -1.
     long long offsetAt(const QPoint& point) const;
+
+    /// Draws numbers with `marks` from now on (plain marks: as stored); lays out the whole
+    /// tape again when they change.
+    void setNumberMarks(const NumberMarks& marks);
+    const NumberMarks& numberMarks() const { return marks_; }
 
     /// The colour behind each line's characters.
     void setTextBackground(const QColor& colour);
@@ -116,7 +128,7 @@ protected:
     void timerEvent(QTimerEvent* event) override;
 
 private:
-    // A row of a line: which line, which of its rows, and its bytes in the line.
+    // A row of a line: which line, which of its rows, and its bytes in the line as drawn.
     struct Row {
         std::size_t line = 0;
         std::size_t index = 0;  // row within the line
@@ -124,6 +136,8 @@ private:
         std::size_t shownEnd = 0;  // before the spaces that hang past the edge at a break
     };
 
+    /// Line `index` as drawn.
+    MarkedLine shownLine(std::size_t index) const { return MarkedLine(line(index), marks_); }
     int lineHeight() const;
     int availableWidth() const;
     std::vector<LineRow> rowsOfLine(std::size_t index) const;
@@ -161,6 +175,7 @@ private:
     CharWidths charWidths_{};
     double widestChar_ = 0;
     int layoutWidth_ = 0;  // the text width the rows were laid out for; 0: not yet
+    NumberMarks marks_;
     QColor textBackground_;
     std::size_t caret_ = 0;
     std::size_t anchor_ = 0;

@@ -77,5 +77,33 @@ INSTANTIATE_TEST_SUITE_P(
         PasteRow{"TooManyDigits", std::string(kMaxPastedKeys + 1, '7'), ""}),
     [](const auto& row) { return std::string(row.param.name); });
 
+struct MarkedPasteRow {
+    const char* text;
+    const char* keys;  // "" when the text holds no number
+};
+
+class MarkedPasteTest : public ::testing::TestWithParam<MarkedPasteRow> {};
+
+// With German marks: what the display shows comes back as the number it is, the plain
+// form still reads as before, and "1285.50" is never taken as grouped digits.
+TEST_P(MarkedPasteTest, GermanMarks) {
+    const NumberMarks german{",", ".", 3, 3};
+    const auto number = pastedNumber(GetParam().text, german);
+    if (*GetParam().keys == '\0') {
+        EXPECT_FALSE(number.has_value());
+        return;
+    }
+    ASSERT_TRUE(number.has_value());
+    EXPECT_EQ(typed(number->keys), GetParam().keys);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, MarkedPasteTest,
+                         testing::Values(MarkedPasteRow{" 1.285,50 ", "1285.50"},
+                                         MarkedPasteRow{"1.285", "1285"},
+                                         MarkedPasteRow{"1285.50", "1285.50"},
+                                         MarkedPasteRow{"1285,50", "1285.50"},
+                                         MarkedPasteRow{"-0,5", "0.5"},
+                                         MarkedPasteRow{"1,2,3", ""}));
+
 }  // namespace
 }  // namespace zovrek

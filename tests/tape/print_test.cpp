@@ -60,6 +60,19 @@ INSTANTIATE_TEST_SUITE_P(
         SplitRow{"MixedBreaks", "a\nb\r\n\nc\rd", {"a ", "b ", " ", "c ", "d "}}),
     [](const auto& row) { return std::string(row.param.name); });
 
+// Numbers print with the marks, operators and notes as they are; the tape is not touched.
+TEST(PrintLinesTest, NumbersPrintWithTheMarks) {
+    const NumberMarks german{",", ".", 3, 3};
+    CalculatorState state;
+    const std::string tape = " 1285.50\r\n +\r\n rent >> -1234567.\r\n @\r\n 1.5e+012\r\n";
+    state.m_tape.assign(tape);
+    buildPrintLines(state, german);
+    EXPECT_EQ(state.m_printLines,
+              (std::vector<std::string>{" 1.285,50 ", " + ", " rent >> -1.234.567, ", " @", " ",
+                                        " 1,5e+012 "}));
+    EXPECT_EQ(state.m_tape.view(), tape);
+}
+
 TEST(PrintLinesTest, PrintTextHoldsTheTapeWithoutLineFeeds) {
     CalculatorState state;
     state.m_tape.assign(" 2.\r\n 3");
