@@ -7,12 +7,13 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libxlsxwriter-dev pkgconf
   qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation fonts-dejavu-core
   xvfb dbus-daemon at-spi2-core
-  desktop-file-utils appstream shared-mime-info groff-base dpkg-dev
+  desktop-file-utils appstream shared-mime-info groff-base dpkg-dev file
   libxkbcommon-dev hyperfine
 )
 # libclang-rt-dev: the sanitizer and libFuzzer runtimes of the release's own clang (14 on
 # Debian 12, 19 on Debian 13). libxkbcommon-dev: Qt's CMake files look for it while
-# configuring. hyperfine: the README's start-up timing.
+# configuring. file: cpack's Debian package finds the programs to run dpkg-shlibdeps on with
+# it. hyperfine: the README's start-up timing.
 
 missing=()
 for p in "${packages[@]}"; do
