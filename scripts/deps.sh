@@ -4,13 +4,14 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ clang libclang-rt-dev
-  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libxlsxwriter-dev pkgconf
+  libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libxlsxwriter-dev libminizip-dev zlib1g-dev pkgconf
   qt6-base-dev qt6-multimedia-dev libgl-dev fonts-liberation fonts-dejavu-core
   xvfb dbus-daemon at-spi2-core
   desktop-file-utils appstream shared-mime-info groff-base dpkg-dev file
   libxkbcommon-dev hyperfine
 )
-# libclang-rt-dev: the sanitizer and libFuzzer runtimes of the release's own clang (14 on
+# libminizip-dev: Debian 13's xlsxwriter.pc names minizip, which its -dev package does not
+# bring in. libclang-rt-dev: the sanitizer and libFuzzer runtimes of the release's own clang (14 on
 # Debian 12, 19 on Debian 13). libxkbcommon-dev: Qt's CMake files look for it while
 # configuring. file: cpack's Debian package finds the programs to run dpkg-shlibdeps on with
 # it. hyperfine: the README's start-up timing.
