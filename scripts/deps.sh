@@ -10,11 +10,11 @@ packages=(
   desktop-file-utils appstream shared-mime-info groff-base dpkg-dev file
   libxkbcommon-dev hyperfine
 )
-# libminizip-dev: Debian 13's xlsxwriter.pc names minizip, which its -dev package does not
-# bring in. libclang-rt-dev: the sanitizer and libFuzzer runtimes of the release's own clang (14 on
-# Debian 12, 19 on Debian 13). libxkbcommon-dev: Qt's CMake files look for it while
-# configuring. file: cpack's Debian package finds the programs to run dpkg-shlibdeps on with
-# it. hyperfine: the README's start-up timing.
+# libminizip-dev: Debian 13's xlsxwriter.pc names minizip, which its -dev package does
+# not bring in. libclang-rt-dev: the sanitizer and libFuzzer runtimes of the release's own
+# clang (14 on Debian 12, 19 on Debian 13). libxkbcommon-dev: Qt's CMake files look for it
+# while configuring. file: cpack's Debian package finds the programs to run dpkg-shlibdeps
+# on with it. hyperfine: the README's start-up timing.
 
 missing=()
 for p in "${packages[@]}"; do
