@@ -108,7 +108,8 @@ void drawAsPicture(QPainter& painter, const QPointF& origin, const QGlyphRun& ru
     for (const QPointF& p : positions) wanted.positions << (p - box.topLeft()) * wanted.scale;
 
     const qreal scale = wanted.scale;
-    const QImage& picture = pictureOf(std::move(wanted), run, box);
+    // A shared copy of the kept picture: cheap, and safe whatever the cache does next.
+    const QImage picture = pictureOf(std::move(wanted), run, box);
     if (picture.isNull()) return;
     painter.drawImage(QRectF(origin + box.topLeft(), QSizeF(picture.size()) / scale), picture);
 }
