@@ -397,24 +397,24 @@ std::size_t TapeView::startOfCharacter(std::size_t offset) const {
 std::size_t TapeView::nextPosition(std::size_t offset, bool byWord) const {
     const std::size_t index = lineOfOffset(offset);
     if (offset >= lineEnd(index)) return index + 1 < lineCount() ? lineStarts_[index + 1] : offset;
-    // Within the line, by what a user sees as one character (a letter with its marks).
-    const std::string_view l = line(index);
-    QTextLayout layout(textOf(l));
-    const auto at = static_cast<int>(utf16Length(l.substr(0, offset - lineStarts_[index])));
-    const auto mode = byWord ? QTextLayout::SkipWords : QTextLayout::SkipCharacters;
-    const auto next = static_cast<std::size_t>(layout.nextCursorPosition(at, mode));
-    return lineStarts_[index] + utf8OffsetOfUnits(l, next);
+    return stepWithinLine(index, offset, byWord, true);
 }
 
 std::size_t TapeView::previousPosition(std::size_t offset, bool byWord) const {
     const std::size_t index = lineOfOffset(offset);
     if (offset <= lineStarts_[index]) return index > 0 ? lineEnd(index - 1) : offset;
+    return stepWithinLine(index, offset, byWord, false);
+}
+
+std::size_t TapeView::stepWithinLine(std::size_t index, std::size_t offset, bool byWord,
+                                     bool forward) const {
+    // By what a user sees as one character (a letter with its marks), or by word.
     const std::string_view l = line(index);
     QTextLayout layout(textOf(l));
     const auto at = static_cast<int>(utf16Length(l.substr(0, offset - lineStarts_[index])));
     const auto mode = byWord ? QTextLayout::SkipWords : QTextLayout::SkipCharacters;
-    const auto previous = static_cast<std::size_t>(layout.previousCursorPosition(at, mode));
-    return lineStarts_[index] + utf8OffsetOfUnits(l, previous);
+    const int to = forward ? layout.nextCursorPosition(at, mode) : layout.previousCursorPosition(at, mode);
+    return lineStarts_[index] + utf8OffsetOfUnits(l, static_cast<std::size_t>(to));
 }
 
 std::size_t TapeView::verticalMove(long long rows) {

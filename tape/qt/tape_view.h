@@ -156,6 +156,8 @@ private:
     std::size_t startOfCharacter(std::size_t offset) const;
     std::size_t nextPosition(std::size_t offset, bool byWord = false) const;
     std::size_t previousPosition(std::size_t offset, bool byWord = false) const;
+    std::size_t stepWithinLine(std::size_t index, std::size_t offset, bool byWord,
+                               bool forward) const;
     std::size_t verticalMove(long long rows);
     void moveCaret(std::size_t offset, bool keepAnchor, bool keepGoal = false);
     void selectionChanged(std::size_t oldAnchor, std::size_t oldCaret);
